@@ -1,0 +1,21 @@
+# One interface target carries the language level, the warnings and the sanitizers for every target.
+add_library(qingtan_common INTERFACE)
+target_compile_features(qingtan_common INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(qingtan_common INTERFACE -Wall -Wextra -Werror)
+# Qt must never convert between 8-bit and UTF-16 text behind our back.
+target_compile_definitions(qingtan_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+
+if(QINGTAN_SANITIZE)
+    target_compile_options(qingtan_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                    -fno-sanitize-recover=undefined)
+    target_link_options(qingtan_common INTERFACE -fsanitize=address,undefined)
+endif()
+
+# qingtan_add_test(NAME name SOURCES files... LIBS libs...): one GoogleTest executable registered with CTest.
+function(qingtan_add_test)
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    target_link_libraries(${ARG_NAME} PRIVATE qingtan_common GTest::gtest GTest::gtest_main ${ARG_LIBS})
+    gtest_discover_tests(${ARG_NAME} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+endfunction()

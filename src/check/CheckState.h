@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Category.h"
+#include "TextTypes.h"
+
+#include <array>
+
+namespace qingtan {
+
+// What one check leaves behind: the title, each category's findings and the report.
+struct CheckState {
+    AnsiText currentTitle;
+    // Per category, the words found joined by " | " in word-list order; empty when nothing matched.
+    std::array<AnsiText, kCategoryCount> findingSets;
+    AnsiText checkReport;
+
+    AnsiText& findingSet(Category category) { return findingSets[IndexOf(category)]; }
+    const AnsiText& findingSet(Category category) const { return findingSets[IndexOf(category)]; }
+};
+
+// The ticked state of the category boxes, in Category order.
+using CategoryTicks = std::array<bool, kCategoryCount>;
+
+inline constexpr CategoryTicks kAllTicked{true, true, true, true, true, true, true};
+
+// The boxes the check reads: 选全部检测 and the seven category boxes.
+struct CategorySelection {
+    bool checkAll = true;
+    CategoryTicks ticked = kAllTicked;
+};
+
+} // namespace qingtan

@@ -1,0 +1,38 @@
+#include "TitleCheck.h"
+
+#include "CheckTexts.h"
+#include "TextUtilities.h"
+#include "CheckReport.h"
+
+namespace qingtan {
+
+bool RunCheck(CheckState& state, const WordMatcher& matcher, std::u16string_view title,
+              const CategorySelection& selection, const ShowStatusFn& showStatus) {
+    if (title.empty() || title == AnsiToWide(TitlePlaceholderText())) {
+        showStatus(NothingEnteredText(), kRed);
+        return false;
+    }
+    // Every accepted check starts afresh, so a check made while a report is open never reports an earlier title.
+    ResetCheckState(state);
+    state.currentTitle = WideToOemText(title);
+    const TitleMatches matches = matcher.match(state.currentTitle);
+    for (const Category category : kAllCategories) {
+        if (selection.checkAll || selection.ticked[IndexOf(category)]) {
+            MatchCategory(state, matcher, matches, category);
+        }
+    }
+    return true;
+}
+
+void MatchCategory(CheckState& state, const WordMatcher& matcher, const TitleMatches& matches, Category category) {
+    AnsiText& findings = state.findingSet(category);
+    const WordList& words = matcher.library()[category];
+    for (const std::size_t entry : matches[IndexOf(category)]) {
+        if (!findings.empty()) {
+            findings += " | ";
+        }
+        findings += words[entry];
+    }
+}
+
+} // namespace qingtan

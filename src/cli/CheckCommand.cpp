@@ -1,0 +1,159 @@
+#include "CheckCommand.h"
+
+#include "CheckReport.h"
+#include "GbkCodec.h"
+#include "TitleCheck.h"
+#include "WordLibrary.h"
+#include "WordMatcher.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace qingtan {
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: qingtan-check [--library FILE] [--category NAME]... [TITLE]...
+
+Checks video titles for banned words (违规词) and prints the report, category by category.
+
+  --library FILE    the word library to use (default: douyin_ck.txt beside this program)
+  --category NAME   check this category; may repeat. NAME is one of
+                    不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品.
+                    Without it all seven are checked.
+  --help            show this text
+
+Titles are UTF-8 arguments. With none, titles are read from standard input, one per
+line; empty lines are skipped. Each report is printed in UTF-8 with CR LF line ends;
+with more than one title, each report is preceded by a line naming its title.
+
+Exit status: 0 when no title has a banned word, 1 when at least one has,
+2 on bad arguments, an empty title or a library that cannot be loaded.
+)";
+
+struct Options {
+    std::optional<std::filesystem::path> library;
+    CategorySelection selection;
+    bool categoryGiven = false;
+    std::vector<std::string> titles;
+    bool help = false;
+};
+
+std::optional<Category> categoryFromUtf8(std::string_view name) {
+    for (const Category category : kAllCategories) {
+        if (CategoryNameUtf8(category) == name) {
+            return category;
+        }
+    }
+    return std::nullopt;
+}
+
+// Fills `options` from the arguments; returns an error text for bad arguments.
+std::optional<std::string> parseArguments(const std::vector<std::string>& args, Options& options) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            options.titles.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--library" || arg == "--category") {
+            if (i + 1 == args.size()) {
+                return arg + " needs a value";
+            }
+            const std::string& value = args[++i];
+            if (arg == "--library") {
+                options.library = std::filesystem::path(std::u8string(value.begin(), value.end()));
+                continue;
+            }
+            const auto category = categoryFromUtf8(value);
+            if (!category) {
+                return "unknown category: " + value;
+            }
+            if (!options.categoryGiven) {
+                // Ticking categories by hand unticks all the others and 全部检测, as in the window.
+                options.selection = CategorySelection{false, {}};
+                options.categoryGiven = true;
+            }
+            options.selection.ticked[IndexOf(*category)] = true;
+        } else {
+            return "unknown option: " + arg;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> readTitles(std::istream& in) {
+    std::vector<std::string> titles;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            titles.push_back(std::move(line));
+        }
+    }
+    return titles;
+}
+
+bool hasFindings(const CheckState& state) {
+    for (const AnsiText& findings : state.findingSets) {
+        if (!findings.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                    const std::filesystem::path& exeDir) {
+    Options options;
+    if (const auto error = parseArguments(args, options)) {
+        err << "qingtan-check: " << *error << "\n\n" << kUsage;
+        return kExitUsage;
+    }
+    if (options.help) {
+        out << kUsage;
+        return kExitClean;
+    }
+
+    std::string statusText;
+    const ShowStatusFn toStatusText = [&statusText](const AnsiText& text, ColorRef) {
+        statusText = GbkCodec::toUtf8(text);
+    };
+
+    WordLibrary library;
+    TextArray libraryLines;
+    const std::filesystem::path libraryFile = options.library.value_or(exeDir / kLibraryFileName);
+    if (!LoadWordLibraryFile(libraryFile, library, libraryLines, toStatusText)) {
+        err << statusText << '\n';
+        return kExitUsage;
+    }
+    const WordMatcher matcher(library);
+
+    const std::vector<std::string> titles = options.titles.empty() ? readTitles(in) : options.titles;
+    bool anyViolation = false;
+    CheckState state;
+    for (const std::string& title : titles) {
+        if (!RunCheck(state, matcher, GbkCodec::utf8ToWide(title), options.selection, toStatusText)) {
+            err << statusText << '\n';
+            return kExitUsage;
+        }
+        ComposeReport(state, options.selection.ticked, toStatusText);
+        if (titles.size() > 1) {
+            out << "标题：" << title << "\r\n";
+        }
+        out << GbkCodec::toUtf8(state.checkReport);
+        anyViolation = anyViolation || hasFindings(state);
+    }
+    out.flush();
+    return anyViolation ? kExitViolations : kExitClean;
+}
+
+} // namespace qingtan

@@ -1,0 +1,127 @@
+#include "FileHelpers.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace qingtan {
+namespace {
+
+#ifdef _WIN32
+bool writeDurably(const std::filesystem::path& path, std::string_view bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool ok = true;
+    while (ok && !bytes.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        ok = WriteFile(file, bytes.data(), chunk, &written, nullptr) != 0;
+        bytes.remove_prefix(written);
+    }
+    ok = ok && FlushFileBuffers(file) != 0;
+    return CloseHandle(file) != 0 && ok;
+}
+
+unsigned long processId() {
+    return GetCurrentProcessId();
+}
+
+bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+#else
+bool writeDurably(const std::filesystem::path& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = true;
+    while (ok && !bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        ok = written > 0;
+        if (ok) {
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    ok = ok && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+unsigned long processId() {
+    return static_cast<unsigned long>(::getpid());
+}
+
+bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+#endif
+
+// A name of its own per process and call, so concurrent writers never share a temporary file.
+std::filesystem::path temporarySibling(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temp = path;
+    temp += ".part" + std::to_string(processId()) + "-" + std::to_string(++counter);
+    return temp;
+}
+
+} // namespace
+
+bool NameExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    ByteBuffer bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return in.bad() ? ByteBuffer() : bytes;
+}
+
+bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path temp = temporarySibling(path);
+    if (writeDurably(temp, bytes) && replaceFile(temp, path)) {
+        return true;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return false;
+}
+
+std::filesystem::path ExecutableDirectory() {
+#ifdef _WIN32
+    std::wstring buffer(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()))) == buffer.size()) {
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(length);
+    return std::filesystem::path(buffer).parent_path();
+#else
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path(error) : self.parent_path();
+#endif
+}
+
+} // namespace qingtan

@@ -1,0 +1,66 @@
+#include "GbkCodec.h"
+
+#include <climits>
+#include <stdexcept>
+#include <windows.h>
+
+namespace qingtan {
+namespace {
+
+constexpr UINT kGbk = 936;
+
+int checkedLength(std::size_t size) {
+    if (size > static_cast<std::size_t>(INT_MAX)) {
+        throw std::length_error("text too long to convert");
+    }
+    return static_cast<int>(size);
+}
+
+WideText multiByteToWide(UINT codePage, std::string_view input) {
+    if (input.empty()) {
+        return {};
+    }
+    const int length = checkedLength(input.size());
+    const int needed = MultiByteToWideChar(codePage, 0, input.data(), length, nullptr, 0);
+    if (needed <= 0) {
+        return {};
+    }
+    WideText wide(static_cast<std::size_t>(needed), u'\0');
+    MultiByteToWideChar(codePage, 0, input.data(), length, reinterpret_cast<wchar_t*>(wide.data()), needed);
+    return wide;
+}
+
+std::string wideToMultiByte(UINT codePage, std::u16string_view input) {
+    if (input.empty()) {
+        return {};
+    }
+    const int length = checkedLength(input.size());
+    const auto* source = reinterpret_cast<const wchar_t*>(input.data());
+    const int needed = WideCharToMultiByte(codePage, 0, source, length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(codePage, 0, source, length, bytes.data(), needed, nullptr, nullptr);
+    return bytes;
+}
+
+} // namespace
+
+WideText GbkCodec::toWide(std::string_view gbk) {
+    return multiByteToWide(kGbk, gbk);
+}
+
+AnsiText GbkCodec::fromWide(std::u16string_view wide) {
+    return wideToMultiByte(kGbk, wide);
+}
+
+WideText GbkCodec::utf8ToWide(std::string_view utf8) {
+    return multiByteToWide(CP_UTF8, utf8);
+}
+
+std::string GbkCodec::wideToUtf8(std::u16string_view wide) {
+    return wideToMultiByte(CP_UTF8, wide);
+}
+
+} // namespace qingtan

@@ -1,0 +1,121 @@
+#include "TextUtilities.h"
+
+#include "GbkCodec.h"
+
+#include <algorithm>
+
+namespace qingtan {
+namespace {
+
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalAt(std::string_view text, std::size_t pos, std::string_view needle, bool ignoreCase) {
+    if (!ignoreCase) {
+        return text.compare(pos, needle.size(), needle) == 0;
+    }
+    return std::equal(needle.begin(), needle.end(), text.begin() + static_cast<std::ptrdiff_t>(pos),
+                      [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+}
+
+// The marker with every "#引号" replaced by a double quote.
+AnsiText expandQuoteToken(std::string_view marker) {
+    static const AnsiText token = GbkCodec::fromUtf8("#引号");
+    AnsiText result;
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = marker.find(token, pos)) != std::string_view::npos; pos = hit + token.size()) {
+        result.append(marker.substr(pos, hit - pos)).push_back('"');
+    }
+    result.append(marker.substr(pos));
+    return result;
+}
+
+std::string_view upToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+} // namespace
+
+std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle, std::size_t from, bool ignoreCase) {
+    for (std::size_t pos = from; pos < text.size() && needle.size() <= text.size() - pos;
+         pos += CharacterLength(text, pos)) {
+        if (equalAt(text, pos, needle, ignoreCase)) {
+            return pos;
+        }
+    }
+    return std::string_view::npos;
+}
+
+AnsiText TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker,
+                     int startPosition, bool ignoreCase) {
+    const AnsiText start = expandQuoteToken(startMarker);
+    const AnsiText end = expandQuoteToken(endMarker);
+    const std::size_t from = static_cast<std::size_t>(std::max(startPosition, 1) - 1);
+    const std::size_t startAt = FindAtCharacterStart(text, start, from, ignoreCase);
+    if (startAt == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t contentAt = startAt + start.size();
+    const std::size_t endAt = FindAtCharacterStart(text, end, contentAt, ignoreCase);
+    if (endAt == std::string_view::npos) {
+        return {};
+    }
+    return AnsiText(text.substr(contentAt, endAt - contentAt));
+}
+
+int SplitNonEmpty(std::string_view text, std::string_view delimiter, int pieceLimit, TextArray& pieces) {
+    pieces.clear();
+    if (delimiter.empty()) {
+        delimiter = ",";
+    }
+    int cut = 0;
+    std::size_t pieceStart = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (delimiter.size() <= text.size() - pos && equalAt(text, pos, delimiter, false)) {
+            if (pos > pieceStart) {
+                pieces.emplace_back(text.substr(pieceStart, pos - pieceStart));
+            }
+            if (pieceLimit > 0 && ++cut == pieceLimit) {
+                return static_cast<int>(pieces.size());
+            }
+            pos += delimiter.size();
+            pieceStart = pos;
+        } else {
+            pos += CharacterLength(text, pos);
+        }
+    }
+    if (pieceStart < text.size()) {
+        pieces.emplace_back(text.substr(pieceStart));
+    }
+    return static_cast<int>(pieces.size());
+}
+
+int FindTextFrom(std::string_view text, std::string_view needle, int startPosition, bool caseFold) {
+    const std::size_t from = static_cast<std::size_t>(std::max(startPosition, 1) - 1);
+    if (text.empty() || needle.empty() || from >= text.size()) {
+        return -1;
+    }
+    std::size_t hit;
+    if (caseFold) {
+        AnsiText foldedText(text);
+        AnsiText foldedNeedle(needle);
+        std::transform(foldedText.begin(), foldedText.end(), foldedText.begin(), lowerAscii);
+        std::transform(foldedNeedle.begin(), foldedNeedle.end(), foldedNeedle.begin(), lowerAscii);
+        hit = foldedText.find(foldedNeedle, from);
+    } else {
+        hit = text.find(needle, from);
+    }
+    return hit == std::string_view::npos ? -1 : static_cast<int>(hit + 1);
+}
+
+WideText AnsiToWide(std::string_view text) {
+    return GbkCodec::toWide(upToNul(text));
+}
+
+AnsiText WideToOemText(std::u16string_view text) {
+    return GbkCodec::fromWide(text.substr(0, text.find(u'\0')));
+}
+
+} // namespace qingtan

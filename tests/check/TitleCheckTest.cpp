@@ -1,0 +1,112 @@
+#include "CheckReport.h"
+#include "TestText.h"
+#include "TitleCheck.h"
+
+#include <gtest/gtest.h>
+
+namespace qingtan {
+namespace {
+
+using test::gbk;
+
+class TitleCheckTest : public testing::Test {
+protected:
+    bool check(std::u16string_view title, CategorySelection selection = {}) {
+        return RunCheck(state, matcher, title, selection, [this](const AnsiText& text, ColorRef colour) {
+            statusText = text;
+            statusColour = colour;
+        });
+    }
+    const AnsiText& found(Category category) const { return state.findingSet(category); }
+
+    WordLibrary library;
+    WordMatcher matcher{library};
+    CheckState state;
+    AnsiText statusText;
+    ColorRef statusColour = 0xFFFFFFFF;
+};
+
+TEST_F(TitleCheckTest, EmptyTitleAndPlaceholderAreRefusedInRed) {
+    state.currentTitle = "earlier";
+    for (const std::u16string_view title : {std::u16string_view(u""), std::u16string_view(u"请在此输入你要检测的标题！")}) {
+        statusText.clear();
+        EXPECT_FALSE(check(title));
+        EXPECT_EQ(statusText, gbk("错误提示：尚未输入内容！"));
+        EXPECT_EQ(statusColour, kRed);
+        EXPECT_EQ(state.currentTitle, "earlier") << "a refused check changes nothing";
+    }
+}
+
+TEST_F(TitleCheckTest, BlankTitleIsAcceptedAndConvertedToCodePage936) {
+    library[Category::General] = {" "};
+    EXPECT_TRUE(check(u"   "));
+    EXPECT_EQ(state.currentTitle, "   ");
+    EXPECT_EQ(found(Category::General), " ");
+    EXPECT_TRUE(check(u"中文"));
+    EXPECT_EQ(test::hex(state.currentTitle), "D6 D0 CE C4");
+}
+
+TEST_F(TitleCheckTest, MatchingIsCaseSensitiveAndKeepsListOrderAndDuplicates) {
+    library[Category::Uncivil] = {"abc", "ABC"};
+    library[Category::General] = {gbk("最"), gbk("最好"), "", gbk("最"), gbk("第一")};
+    ASSERT_TRUE(check(u"ABC最好的最好"));
+    EXPECT_EQ(found(Category::Uncivil), "ABC");
+    EXPECT_EQ(found(Category::General), gbk("最 | 最好 | 最"));
+}
+
+TEST_F(TitleCheckTest, WordsCountOnlyWhereACharacterOfTheTitleBegins) {
+    library[Category::General] = {gbk("形"), gbk("文"), "|"};
+    library[Category::Goods] = {"@"}; // 40 is the trail byte of 丂 (81 40)
+    ASSERT_TRUE(check(u"中文亅丂"));
+    // 形 (D0 CE) straddles 中 and 文; the 7C of 亅 (81 7C) is no "|".
+    EXPECT_EQ(found(Category::General), gbk("文"));
+    EXPECT_EQ(found(Category::Goods), "");
+}
+
+TEST_F(TitleCheckTest, AlignedOccurrenceFoundAfterAMisalignedOne) {
+    library[Category::General] = {"\xD0\xCE"};
+    ASSERT_TRUE(check(u"中文形"));
+    EXPECT_EQ(found(Category::General), "\xD0\xCE");
+}
+
+TEST_F(TitleCheckTest, SelectionDecidesWhichCategoriesAreMatched) {
+    for (auto& list : library.lists) {
+        list = {"x"};
+    }
+    CategorySelection onlyGeneral{false, {}};
+    onlyGeneral.ticked[IndexOf(Category::General)] = true;
+    ASSERT_TRUE(check(u"x", onlyGeneral));
+    for (const Category category : kAllCategories) {
+        EXPECT_EQ(found(category), category == Category::General ? "x" : "") << IndexOf(category);
+    }
+
+    ASSERT_TRUE(check(u"x", CategorySelection{true, {}}));
+    for (const Category category : kAllCategories) {
+        EXPECT_EQ(found(category), "x") << "全部检测 matches every category";
+    }
+
+    ASSERT_TRUE(check(u"x", CategorySelection{false, {}}));
+    for (const Category category : kAllCategories) {
+        EXPECT_EQ(found(category), "");
+    }
+}
+
+TEST_F(TitleCheckTest, EveryAcceptedCheckStartsFromAnEmptyState) {
+    library[Category::General] = {gbk("最")};
+    ASSERT_TRUE(check(u"最"));
+    ComposeReport(state, kAllTicked, [](const AnsiText&, ColorRef) {});
+    ASSERT_TRUE(check(u"最"));
+    EXPECT_EQ(found(Category::General), gbk("最")) << "not doubled by the earlier check";
+    ASSERT_TRUE(check(u"好"));
+    EXPECT_EQ(found(Category::General), "");
+    EXPECT_EQ(state.checkReport, "");
+}
+
+TEST_F(TitleCheckTest, UnrepresentableCharacterMatchesAsQuestionMark) {
+    library[Category::General] = {"?"};
+    ASSERT_TRUE(check(u"😀"));
+    EXPECT_EQ(found(Category::General), "?");
+}
+
+} // namespace
+} // namespace qingtan

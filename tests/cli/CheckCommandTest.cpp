@@ -1,0 +1,97 @@
+#include "CheckCommand.h"
+#include "TempDir.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace qingtan {
+namespace {
+
+using test::gbk;
+
+class CheckCommandTest : public testing::Test {
+protected:
+    CheckCommandTest() {
+        // Seven lines: 通用 holds 最|第一, 化妆品 holds 特效, the rest one word each.
+        dir.write("douyin_ck.txt", gbk("<不文明用语>|SB|<\r\n<疑似欺骗>|祖传|<\r\n<刺激消费>|秒杀|<\r\n"
+                                       "<歧视用语>|瞎子|<\r\n<通用>|最|第一|<\r\n<化妆品>|特效|<\r\n"
+                                       "<普通商品>|神器|<\r\n"));
+    }
+
+    int run(std::vector<std::string> args, const std::string& input = "") {
+        std::istringstream in(input);
+        std::ostringstream outStream;
+        std::ostringstream errStream;
+        const int status = RunCheckCommand(args, in, outStream, errStream, dir.path());
+        out = outStream.str();
+        err = errStream.str();
+        return status;
+    }
+
+    test::TempDir dir;
+    std::string out;
+    std::string err;
+};
+
+constexpr const char* kNothingFound = "不文明用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                                      "疑似欺骗用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                                      "刺激消费用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                                      "歧视用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                                      "通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                                      "化妆品用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                                      "普通商品用语检测结果：\r\n未发现违规词\r\n\r\n\r\n";
+
+TEST_F(CheckCommandTest, SingleTitlePrintsTheReportAloneInUtf8) {
+    EXPECT_EQ(run({"散步"}), kExitClean);
+    EXPECT_EQ(out, kNothingFound);
+    EXPECT_EQ(err, "");
+}
+
+TEST_F(CheckCommandTest, CategoriesStandForTickedBoxes) {
+    EXPECT_EQ(run({"--category", "通用", "--category", "化妆品", "最好的特效秒杀"}), kExitViolations);
+    EXPECT_EQ(out, "通用用语检测结果：（发现违规词）\r\n最\r\n\r\n\r\n"
+                   "化妆品用语检测结果：（发现违规词）\r\n特效\r\n\r\n\r\n");
+}
+
+TEST_F(CheckCommandTest, SeveralTitlesEachPrecededByItsName) {
+    EXPECT_EQ(run({"--category", "通用", "第一", "散步"}), kExitViolations);
+    EXPECT_EQ(out, "标题：第一\r\n通用用语检测结果：（发现违规词）\r\n第一\r\n\r\n\r\n"
+                   "标题：散步\r\n通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n");
+}
+
+TEST_F(CheckCommandTest, TitlesFromStandardInputSkipEmptyLines) {
+    EXPECT_EQ(run({"--category", "刺激消费"}, "秒杀\r\n\n散步\n"), kExitViolations);
+    EXPECT_EQ(out, "标题：秒杀\r\n刺激消费用语检测结果：（发现违规词）\r\n秒杀\r\n\r\n\r\n"
+                   "标题：散步\r\n刺激消费用语检测结果：\r\n未发现违规词\r\n\r\n\r\n");
+}
+
+TEST_F(CheckCommandTest, OtherLibraryFileIsUsed) {
+    dir.write("other.txt", gbk("<通用>|散步|<\r\n<a>|<\r\n<b>|<\r\n<c>|<\r\n<d>|<\r\n<e>|<\r\n<f>|<\r\n"));
+    EXPECT_EQ(run({"--library", (dir / "other.txt").string(), "--category", "通用", "散步"}), kExitViolations);
+    EXPECT_EQ(out, "通用用语检测结果：（发现违规词）\r\n散步\r\n\r\n\r\n");
+}
+
+TEST_F(CheckCommandTest, RefusalsAndBadArgumentsExitTwo) {
+    EXPECT_EQ(run({""}), kExitUsage);
+    EXPECT_EQ(err, "错误提示：尚未输入内容！\n");
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(run({"--category", "通用 "}), kExitUsage);
+    EXPECT_NE(err.find("unknown category"), std::string::npos);
+    EXPECT_EQ(run({"--library"}), kExitUsage);
+    EXPECT_EQ(run({"--frobnicate", "x"}), kExitUsage);
+}
+
+TEST_F(CheckCommandTest, UnloadableLibraryExitsTwoWithTheLoaderText) {
+    EXPECT_EQ(run({"--library", (dir / "missing.txt").string(), "x"}), kExitUsage);
+    EXPECT_EQ(err.rfind("加载词库可能出错，请联系作者，Q群：", 0), 0u);
+}
+
+TEST_F(CheckCommandTest, HelpExplainsUsage) {
+    EXPECT_EQ(run({"--help"}), kExitClean);
+    EXPECT_NE(out.find("--category NAME"), std::string::npos);
+}
+
+} // namespace
+} // namespace qingtan

@@ -1,0 +1,102 @@
+#include "TestText.h"
+#include "TextUtilities.h"
+
+#include <gtest/gtest.h>
+
+namespace qingtan {
+namespace {
+
+using test::gbk;
+
+struct BetweenCase {
+    const char* name;
+    AnsiText text;
+    AnsiText start;
+    AnsiText end;
+    AnsiText expected;
+};
+
+class TextBetweenTest : public testing::TestWithParam<BetweenCase> {};
+
+TEST_P(TextBetweenTest, GivesTextBetweenMarkers) {
+    const BetweenCase& c = GetParam();
+    EXPECT_EQ(TextBetween(c.text, c.start, c.end), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TextBetweenTest,
+    testing::Values(
+        BetweenCase{"LibraryName", gbk("<通用>|最|第一|<"), "<", ">|", gbk("通用")},
+        BetweenCase{"LibraryWords", gbk("<通用>|最|第一|<"), ">|", "|<", gbk("最|第一")},
+        // The end search starts after the whole start marker, so the | of >| cannot begin |<.
+        BetweenCase{"EndMarkerNeverOverlapsStart", ">|<", ">|", "|<", ""},
+        BetweenCase{"EndMarkerMissing", "<abc", "<", ">", ""},
+        BetweenCase{"StartMarkerMissing", "abc>", "<", ">", ""},
+        BetweenCase{"EndMarkerDirectlyAfterStart", "<>", "<", ">", ""},
+        BetweenCase{"FirstStartThenNextEnd", "x<a>b<c>", "<", ">", "a"},
+        BetweenCase{"QuoteToken", gbk("name=\"v\";"), gbk("=#引号"), gbk("#引号;"), "v"},
+        // 81 3E is one character: its trail byte cannot begin the marker ">|".
+        BetweenCase{"MarkerInsideTrailByteIgnored", "<\x81>|a|<", "<", ">|", ""},
+        BetweenCase{"MarkerAfterDoubleByteCharacter", gbk("中<x>"), "<", ">", "x"}),
+    [](const testing::TestParamInfo<BetweenCase>& info) { return std::string(info.param.name); });
+
+TEST(TextBetween, StartPositionBelowOneCountsAsOne) {
+    EXPECT_EQ(TextBetween("<a><b>", "<", ">", -5), "a");
+    EXPECT_EQ(TextBetween("<a><b>", "<", ">", 2), "b");
+}
+
+struct SplitCase {
+    const char* name;
+    AnsiText text;
+    AnsiText delimiter;
+    int limit;
+    TextArray expected;
+};
+
+class SplitNonEmptyTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitNonEmptyTest, GivesNonEmptyPieces) {
+    const SplitCase& c = GetParam();
+    TextArray pieces{"left", "over"};
+    EXPECT_EQ(SplitNonEmpty(c.text, c.delimiter, c.limit, pieces), static_cast<int>(c.expected.size()));
+    EXPECT_EQ(pieces, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SplitNonEmptyTest,
+    testing::Values(SplitCase{"EmptyPiecesDropped", "|a||b|", "|", 0, {"a", "b"}},
+                    SplitCase{"EmptyTextClearsArray", "", "|", 0, {}},
+                    SplitCase{"EmptyDelimiterMeansComma", "a,b", "", 0, {"a", "b"}},
+                    SplitCase{"NoDelimiterWholeText", "abc", "|", 0, {"abc"}},
+                    SplitCase{"DelimiterInTrailByteIgnored", gbk("中亅文"), "|", 0, {gbk("中亅文")}},
+                    SplitCase{"MultiByteDelimiter", "a\r\n\r\nb\r\n", "\r\n", 0, {"a", "b"}},
+                    SplitCase{"LoneLfIsNotCrLf", "a\nb", "\r\n", 0, {"a\nb"}},
+                    SplitCase{"LimitCountsEmptyPieces", "|a|b|c", "|", 2, {"a"}},
+                    SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
+                    SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}}),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+TEST(FindTextFrom, FindsAtAnyByteFromStartPosition) {
+    const AnsiText text = gbk("中亅文");
+    EXPECT_EQ(FindTextFrom(text, "|"), 4); // the trail byte of 亅
+    EXPECT_EQ(FindTextFrom("abcabc", "bc"), 2);
+    EXPECT_EQ(FindTextFrom("abcabc", "bc", 3), 5);
+    EXPECT_EQ(FindTextFrom("abcabc", "bc", 0), 2);
+    EXPECT_EQ(FindTextFrom(gbk("中文"), gbk("形")), 2); // D0 CE straddles two characters
+}
+
+TEST(FindTextFrom, MinusOneForEmptyTextsMissesAndOutOfRangeStart) {
+    EXPECT_EQ(FindTextFrom("", "a"), -1);
+    EXPECT_EQ(FindTextFrom("a", ""), -1);
+    EXPECT_EQ(FindTextFrom("abc", "abd"), -1);
+    EXPECT_EQ(FindTextFrom("abc", "a", 4), -1);
+    EXPECT_EQ(FindTextFrom("ABC", "abc"), -1);
+}
+
+TEST(FindTextFrom, CaseFoldingFoldsAsciiOnly) {
+    EXPECT_EQ(FindTextFrom("xABC", "abc", 1, true), 2);
+    EXPECT_EQ(FindTextFrom(gbk("Ａ"), gbk("ａ"), 1, true), -1);
+}
+
+} // namespace
+} // namespace qingtan
