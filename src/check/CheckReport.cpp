@@ -10,8 +10,8 @@ void ComposeReport(CheckState& state, const CategoryTicks& ticked, const ShowSta
             continue;
         }
         const AnsiText& findings = state.findingSet(category);
-        AnsiText section = findings.empty() ? NothingFoundText(category)
-                                            : FoundHeading(category) + findings + "\r\n\r\n\r\n";
+        AnsiText section =
+            findings.empty() ? NothingFoundText(category) : FoundHeading(category) + findings + "\r\n\r\n\r\n";
         if (category == Category::Uncivil) {
             state.checkReport = std::move(section);
         } else {

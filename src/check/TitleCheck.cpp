@@ -1,8 +1,8 @@
 #include "TitleCheck.h"
 
+#include "CheckReport.h"
 #include "CheckTexts.h"
 #include "TextUtilities.h"
-#include "CheckReport.h"
 
 namespace qingtan {
 

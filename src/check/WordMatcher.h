@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -12,7 +13,15 @@ namespace qingtan {
 // Per category, the indices of the words found in a title, in word-list order, once per list entry.
 using TitleMatches = std::array<std::vector<std::size_t>, kCategoryCount>;
 
-// Finds the words of a loaded library in titles. A word counts only where it begins at a character of the title.
+// One place where a word stands in a title.
+struct WordOccurrence {
+    Category category;
+    std::size_t entry;      // index in the category's word list
+    std::size_t byteOffset; // 0-based, always where a character of the title begins
+};
+
+// Finds the words of a loaded library in titles with one pass over the title, whatever the size of the library
+// (an Aho-Corasick automaton over the GBK bytes). A word counts only where it begins at a character of the title.
 // The library must outlive the matcher.
 class WordMatcher {
 public:
@@ -22,8 +31,41 @@ public:
 
     TitleMatches match(std::string_view title) const;
 
+    // Every occurrence of every word, ordered by where it ends in the title; an entry that stands in several
+    // categories, or twice in one list, is listed once per entry.
+    std::vector<WordOccurrence> occurrences(std::string_view title) const;
+
 private:
+    using NodeId = std::uint32_t;
+    static constexpr NodeId kRoot = 0;
+    static constexpr std::uint32_t kNoPattern = UINT32_MAX;
+
+    struct Entry {
+        Category category;
+        std::uint32_t index;
+    };
+
+    NodeId child(NodeId node, unsigned char byte) const;
+    void buildTrie(std::vector<std::string_view> patterns);
+    void buildFailureLinks();
+    template <typename OnMatch>
+    void scan(std::string_view title, OnMatch&& onMatch) const;
+
     const WordLibrary& m_library;
+
+    // Distinct words; each lists the word-list entries that hold it.
+    std::vector<std::uint32_t> m_entryBegin; // per pattern, into m_entries; one extra at the end
+    std::vector<Entry> m_entries;
+
+    // Trie nodes in breadth-first order; the children of a node are consecutive and sorted by their byte.
+    std::array<NodeId, 256> m_rootChild{};
+    std::vector<NodeId> m_firstChild;
+    std::vector<std::uint16_t> m_childCount;
+    std::vector<unsigned char> m_label;
+    std::vector<std::uint32_t> m_depth;
+    std::vector<NodeId> m_fail;
+    std::vector<std::uint32_t> m_pattern; // the distinct word that ends here, or kNoPattern
+    std::vector<NodeId> m_outputLink;     // the nearest node on the failure chain where a word ends, or kRoot
 };
 
 } // namespace qingtan

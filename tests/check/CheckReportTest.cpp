@@ -1,4 +1,5 @@
 #include "CheckReport.h"
+
 #include "TestText.h"
 
 #include <gtest/gtest.h>

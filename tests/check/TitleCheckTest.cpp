@@ -1,6 +1,7 @@
+#include "TitleCheck.h"
+
 #include "CheckReport.h"
 #include "TestText.h"
-#include "TitleCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ using test::gbk;
 class TitleCheckTest : public testing::Test {
 protected:
     bool check(std::u16string_view title, CategorySelection selection = {}) {
+        const WordMatcher matcher(library); // after the test has filled the library
         return RunCheck(state, matcher, title, selection, [this](const AnsiText& text, ColorRef colour) {
             statusText = text;
             statusColour = colour;
@@ -20,7 +22,6 @@ protected:
     const AnsiText& found(Category category) const { return state.findingSet(category); }
 
     WordLibrary library;
-    WordMatcher matcher{library};
     CheckState state;
     AnsiText statusText;
     ColorRef statusColour = 0xFFFFFFFF;
@@ -28,7 +29,8 @@ protected:
 
 TEST_F(TitleCheckTest, EmptyTitleAndPlaceholderAreRefusedInRed) {
     state.currentTitle = "earlier";
-    for (const std::u16string_view title : {std::u16string_view(u""), std::u16string_view(u"请在此输入你要检测的标题！")}) {
+    for (const std::u16string_view title :
+         {std::u16string_view(u""), std::u16string_view(u"请在此输入你要检测的标题！")}) {
         statusText.clear();
         EXPECT_FALSE(check(title));
         EXPECT_EQ(statusText, gbk("错误提示：尚未输入内容！"));
