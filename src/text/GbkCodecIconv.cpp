@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <iconv.h>
 #include <cstring>
+#include <iconv.h>
 #include <stdexcept>
 
 namespace qingtan {

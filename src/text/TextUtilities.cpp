@@ -47,8 +47,8 @@ std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle,
     return std::string_view::npos;
 }
 
-AnsiText TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker,
-                     int startPosition, bool ignoreCase) {
+AnsiText TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker, int startPosition,
+                     bool ignoreCase) {
     const AnsiText start = expandQuoteToken(startMarker);
     const AnsiText end = expandQuoteToken(endMarker);
     const std::size_t from = static_cast<std::size_t>(std::max(startPosition, 1) - 1);

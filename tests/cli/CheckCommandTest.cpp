@@ -1,4 +1,5 @@
 #include "CheckCommand.h"
+
 #include "TempDir.h"
 #include "TestText.h"
 

@@ -1,7 +1,8 @@
+#include "WordLibrary.h"
+
 #include "SupportGroup.h"
 #include "TempDir.h"
 #include "TestText.h"
-#include "WordLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,8 @@ AnsiText line(std::string_view name, std::string_view words) {
 }
 
 std::vector<AnsiText> sevenLines() {
-    return {line("不文明用语", "妈的|SB"), line("疑似欺骗", "祖传"),  line("刺激消费", "秒杀"),
-            line("歧视用语", "瞎子"),      line("通用", "最|第一"), line("化妆品", "特效"),
-            line("普通商品", "神器")};
+    return {line("不文明用语", "妈的|SB"), line("疑似欺骗", "祖传"), line("刺激消费", "秒杀"), line("歧视用语", "瞎子"),
+            line("通用", "最|第一"),       line("化妆品", "特效"),   line("普通商品", "神器")};
 }
 
 AnsiText join(const std::vector<AnsiText>& lines, std::string_view separator = "\r\n") {
@@ -77,8 +77,11 @@ TEST_F(LoadWordLibraryTest, DamagedFilesShowRedErrorAndChangeNothing) {
     auto withNul = join(l);
     withNul.insert(join({l.begin(), l.begin() + 3}).size() + 4, 1, '\0'); // inside the fourth line
     const std::vector<std::pair<const char*, AnsiText>> cases{
-        {"LfOnly", join(l, "\n")}, {"SixLines", join({l.begin(), l.end() - 1})}, {"EightLines", join(eight)},
-        {"NulInFourthLine", withNul}, {"Empty", ""},
+        {"LfOnly", join(l, "\n")},
+        {"SixLines", join({l.begin(), l.end() - 1})},
+        {"EightLines", join(eight)},
+        {"NulInFourthLine", withNul},
+        {"Empty", ""},
     };
     for (const auto& [name, content] : cases) {
         SCOPED_TRACE(name);
@@ -102,12 +105,12 @@ TEST_F(LoadWordLibraryTest, MissingFileShowsTheError) {
 
 TEST_F(LoadWordLibraryTest, LineRulesAtTheEdges) {
     auto l = sevenLines();
-    l[0] = line("通用", "early");              // replaced by the later 通用 line
-    l[5] = line("通用", "late|later");         // no line names 化妆品
-    l[1] = gbk("<疑似欺骗 >|x|<");             // a trailing blank makes the name unknown
-    l[2] = gbk("<刺激消费>||a||b|");           // no closing |<: empty word text
-    l[3] = gbk("<歧视用语>|| 瞎子 |<ab|<");    // a word starting with < ends the word text
-    l[6] = gbk("junk<普通商品>|神器|<tail");   // text around the markers is ignored
+    l[0] = line("通用", "early");            // replaced by the later 通用 line
+    l[5] = line("通用", "late|later");       // no line names 化妆品
+    l[1] = gbk("<疑似欺骗 >|x|<");           // a trailing blank makes the name unknown
+    l[2] = gbk("<刺激消费>||a||b|");         // no closing |<: empty word text
+    l[3] = gbk("<歧视用语>|| 瞎子 |<ab|<");  // a word starting with < ends the word text
+    l[6] = gbk("junk<普通商品>|神器|<tail"); // text around the markers is ignored
     library[Category::Cosmetics] = {"before"};
     library[Category::Deception] = {"before"};
     ASSERT_TRUE(load(join(l)));

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "FileHelpers.h"
+
 #include <filesystem>
 #include <random>
 #include <string>
 #include <string_view>
-
-#include "FileHelpers.h"
 
 namespace qingtan::test {
 

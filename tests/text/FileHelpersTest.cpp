@@ -1,4 +1,5 @@
 #include "FileHelpers.h"
+
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "GbkCodec.h"
+
 #include "TestText.h"
 #include "TextUtilities.h"
 
@@ -46,7 +47,9 @@ TEST(AnsiToWide, ChineseAndEuroRoundTrip) {
 }
 
 TEST(AnsiToWide, InvalidAndTruncatedSequencesBecomeQuestionMarks) {
-    EXPECT_EQ(AnsiToWide("a\xFF" "b"), u"a?b");
+    EXPECT_EQ(AnsiToWide("a\xFF"
+                         "b"),
+              u"a?b");
     EXPECT_EQ(AnsiToWide("a\xD6"), u"a?");
 }
 

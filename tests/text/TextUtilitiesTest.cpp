@@ -1,5 +1,6 @@
-#include "TestText.h"
 #include "TextUtilities.h"
+
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -25,19 +26,18 @@ TEST_P(TextBetweenTest, GivesTextBetweenMarkers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TextBetweenTest,
-    testing::Values(
-        BetweenCase{"LibraryName", gbk("<通用>|最|第一|<"), "<", ">|", gbk("通用")},
-        BetweenCase{"LibraryWords", gbk("<通用>|最|第一|<"), ">|", "|<", gbk("最|第一")},
-        // The end search starts after the whole start marker, so the | of >| cannot begin |<.
-        BetweenCase{"EndMarkerNeverOverlapsStart", ">|<", ">|", "|<", ""},
-        BetweenCase{"EndMarkerMissing", "<abc", "<", ">", ""},
-        BetweenCase{"StartMarkerMissing", "abc>", "<", ">", ""},
-        BetweenCase{"EndMarkerDirectlyAfterStart", "<>", "<", ">", ""},
-        BetweenCase{"FirstStartThenNextEnd", "x<a>b<c>", "<", ">", "a"},
-        BetweenCase{"QuoteToken", gbk("name=\"v\";"), gbk("=#引号"), gbk("#引号;"), "v"},
-        // 81 3E is one character: its trail byte cannot begin the marker ">|".
-        BetweenCase{"MarkerInsideTrailByteIgnored", "<\x81>|a|<", "<", ">|", ""},
-        BetweenCase{"MarkerAfterDoubleByteCharacter", gbk("中<x>"), "<", ">", "x"}),
+    testing::Values(BetweenCase{"LibraryName", gbk("<通用>|最|第一|<"), "<", ">|", gbk("通用")},
+                    BetweenCase{"LibraryWords", gbk("<通用>|最|第一|<"), ">|", "|<", gbk("最|第一")},
+                    // The end search starts after the whole start marker, so the | of >| cannot begin |<.
+                    BetweenCase{"EndMarkerNeverOverlapsStart", ">|<", ">|", "|<", ""},
+                    BetweenCase{"EndMarkerMissing", "<abc", "<", ">", ""},
+                    BetweenCase{"StartMarkerMissing", "abc>", "<", ">", ""},
+                    BetweenCase{"EndMarkerDirectlyAfterStart", "<>", "<", ">", ""},
+                    BetweenCase{"FirstStartThenNextEnd", "x<a>b<c>", "<", ">", "a"},
+                    BetweenCase{"QuoteToken", gbk("name=\"v\";"), gbk("=#引号"), gbk("#引号;"), "v"},
+                    // 81 3E is one character: its trail byte cannot begin the marker ">|".
+                    BetweenCase{"MarkerInsideTrailByteIgnored", "<\x81>|a|<", "<", ">|", ""},
+                    BetweenCase{"MarkerAfterDoubleByteCharacter", gbk("中<x>"), "<", ">", "x"}),
     [](const testing::TestParamInfo<BetweenCase>& info) { return std::string(info.param.name); });
 
 TEST(TextBetween, StartPositionBelowOneCountsAsOne) {
@@ -62,19 +62,19 @@ TEST_P(SplitNonEmptyTest, GivesNonEmptyPieces) {
     EXPECT_EQ(pieces, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SplitNonEmptyTest,
-    testing::Values(SplitCase{"EmptyPiecesDropped", "|a||b|", "|", 0, {"a", "b"}},
-                    SplitCase{"EmptyTextClearsArray", "", "|", 0, {}},
-                    SplitCase{"EmptyDelimiterMeansComma", "a,b", "", 0, {"a", "b"}},
-                    SplitCase{"NoDelimiterWholeText", "abc", "|", 0, {"abc"}},
-                    SplitCase{"DelimiterInTrailByteIgnored", gbk("中亅文"), "|", 0, {gbk("中亅文")}},
-                    SplitCase{"MultiByteDelimiter", "a\r\n\r\nb\r\n", "\r\n", 0, {"a", "b"}},
-                    SplitCase{"LoneLfIsNotCrLf", "a\nb", "\r\n", 0, {"a\nb"}},
-                    SplitCase{"LimitCountsEmptyPieces", "|a|b|c", "|", 2, {"a"}},
-                    SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
-                    SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}}),
-    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, SplitNonEmptyTest,
+                         testing::Values(SplitCase{"EmptyPiecesDropped", "|a||b|", "|", 0, {"a", "b"}},
+                                         SplitCase{"EmptyTextClearsArray", "", "|", 0, {}},
+                                         SplitCase{"EmptyDelimiterMeansComma", "a,b", "", 0, {"a", "b"}},
+                                         SplitCase{"NoDelimiterWholeText", "abc", "|", 0, {"abc"}},
+                                         SplitCase{
+                                             "DelimiterInTrailByteIgnored", gbk("中亅文"), "|", 0, {gbk("中亅文")}},
+                                         SplitCase{"MultiByteDelimiter", "a\r\n\r\nb\r\n", "\r\n", 0, {"a", "b"}},
+                                         SplitCase{"LoneLfIsNotCrLf", "a\nb", "\r\n", 0, {"a\nb"}},
+                                         SplitCase{"LimitCountsEmptyPieces", "|a|b|c", "|", 2, {"a"}},
+                                         SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
+                                         SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}}),
+                         [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 TEST(FindTextFrom, FindsAtAnyByteFromStartPosition) {
     const AnsiText text = gbk("中亅文");
