@@ -2,10 +2,12 @@
 
 #include "CheckReport.h"
 #include "GbkCodec.h"
+#include "JsonReport.h"
 #include "TitleCheck.h"
 #include "WordLibrary.h"
 #include "WordMatcher.h"
 
+#include <fstream>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -15,7 +17,7 @@ namespace qingtan {
 namespace {
 
 constexpr std::string_view kUsage =
-    R"(Usage: qingtan-check [--library FILE] [--category NAME]... [TITLE]...
+    R"(Usage: qingtan-check [--library FILE] [--category NAME]... [--json] [--titles FILE] [TITLE]...
 
 Checks video titles for banned words (违规词) and prints the report, category by category.
 
@@ -23,10 +25,15 @@ Checks video titles for banned words (违规词) and prints the report, category
   --category NAME   check this category; may repeat. NAME is one of
                     不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品.
                     Without it all seven are checked.
+  --json            print one JSON object per title (JSON Lines) instead of the report:
+                    {"title":..., "categories":{NAME:[{"word":..., "positions":[...]}]}}
+                    with the ticked categories, the words found in word-list order and
+                    the 1-based character positions where each stands in the title
+  --titles FILE     also check the titles of FILE (UTF-8, one per line, empty lines skipped)
   --help            show this text
 
-Titles are UTF-8 arguments. With none, titles are read from standard input, one per
-line; empty lines are skipped. Each report is printed in UTF-8 with CR LF line ends;
+Titles are UTF-8 arguments. With none and no --titles, titles are read from standard
+input, one per line; empty lines are skipped. Each report is printed in UTF-8 with CR LF line ends;
 with more than one title, each report is preceded by a line naming its title.
 
 Exit status: 0 when no title has a banned word, 1 when at least one has,
@@ -38,8 +45,14 @@ struct Options {
     CategorySelection selection;
     bool categoryGiven = false;
     std::vector<std::string> titles;
+    std::optional<std::filesystem::path> titlesFile;
+    bool json = false;
     bool help = false;
 };
+
+std::filesystem::path pathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::optional<Category> categoryFromUtf8(std::string_view name) {
     for (const Category category : kAllCategories) {
@@ -61,13 +74,19 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& args, 
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
-        } else if (arg == "--library" || arg == "--category") {
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--library" || arg == "--category" || arg == "--titles") {
             if (i + 1 == args.size()) {
                 return arg + " needs a value";
             }
             const std::string& value = args[++i];
             if (arg == "--library") {
-                options.library = std::filesystem::path(std::u8string(value.begin(), value.end()));
+                options.library = pathFromUtf8(value);
+                continue;
+            }
+            if (arg == "--titles") {
+                options.titlesFile = pathFromUtf8(value);
                 continue;
             }
             const auto category = categoryFromUtf8(value);
@@ -87,8 +106,7 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& args, 
     return std::nullopt;
 }
 
-std::vector<std::string> readTitles(std::istream& in) {
-    std::vector<std::string> titles;
+void readTitles(std::istream& in, std::vector<std::string>& titles) {
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
@@ -97,7 +115,6 @@ std::vector<std::string> readTitles(std::istream& in) {
             titles.push_back(std::move(line));
         }
     }
-    return titles;
 }
 
 bool hasFindings(const CheckState& state) {
@@ -137,7 +154,17 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
     }
     const WordMatcher matcher(library);
 
-    const std::vector<std::string> titles = options.titles.empty() ? readTitles(in) : options.titles;
+    std::vector<std::string> titles = options.titles;
+    if (options.titlesFile) {
+        std::ifstream file(*options.titlesFile, std::ios::binary);
+        if (!file) {
+            err << "qingtan-check: cannot read " << options.titlesFile->string() << '\n';
+            return kExitUsage;
+        }
+        readTitles(file, titles);
+    } else if (titles.empty()) {
+        readTitles(in, titles);
+    }
     bool anyViolation = false;
     CheckState state;
     for (const std::string& title : titles) {
@@ -146,10 +173,14 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
             return kExitUsage;
         }
         ComposeReport(state, options.selection.ticked, toStatusText);
-        if (titles.size() > 1) {
-            out << "标题：" << title << "\r\n";
+        if (options.json) {
+            out << JsonReportLine(title, state, matcher, options.selection.ticked) << '\n';
+        } else {
+            if (titles.size() > 1) {
+                out << "标题：" << title << "\r\n";
+            }
+            out << GbkCodec::toUtf8(state.checkReport);
         }
-        out << GbkCodec::toUtf8(state.checkReport);
         anyViolation = anyViolation || hasFindings(state);
     }
     out.flush();

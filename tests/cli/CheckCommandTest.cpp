@@ -89,6 +89,24 @@ TEST_F(CheckCommandTest, UnloadableLibraryExitsTwoWithTheLoaderText) {
     EXPECT_EQ(err.rfind("加载词库可能出错，请联系作者，Q群：", 0), 0u);
 }
 
+TEST_F(CheckCommandTest, JsonLinesGiveWordsAndCharacterPositions) {
+    EXPECT_EQ(run({"--json", "--category", "通用", "--category", "刺激消费", "最好第一a最😀秒杀"}), kExitViolations);
+    // 😀 has no place in code page 936 and counts as one character, "?".
+    EXPECT_EQ(out, R"({"title":"最好第一a最😀秒杀","categories":{"刺激消费":[{"word":"秒杀","positions":[8]}],)"
+                   R"("通用":[{"word":"最","positions":[1,6]},{"word":"第一","positions":[3]}]}})"
+                   "\n");
+    EXPECT_EQ(run({"--json", "--category", "通用", "散步"}), kExitClean);
+    EXPECT_EQ(out, "{\"title\":\"散步\",\"categories\":{\"通用\":[]}}\n");
+}
+
+TEST_F(CheckCommandTest, TitlesFileAddsItsLines) {
+    dir.write("titles.txt", "秒杀\r\n\r\n散步\n");
+    EXPECT_EQ(run({"--titles", (dir / "titles.txt").string(), "--category", "刺激消费"}, "ignored\n"), kExitViolations);
+    EXPECT_EQ(out, "标题：秒杀\r\n刺激消费用语检测结果：（发现违规词）\r\n秒杀\r\n\r\n\r\n"
+                   "标题：散步\r\n刺激消费用语检测结果：\r\n未发现违规词\r\n\r\n\r\n");
+    EXPECT_EQ(run({"--titles", (dir / "none.txt").string()}), kExitUsage);
+}
+
 TEST_F(CheckCommandTest, HelpExplainsUsage) {
     EXPECT_EQ(run({"--help"}), kExitClean);
     EXPECT_NE(out.find("--category NAME"), std::string::npos);
