@@ -12,6 +12,12 @@ if(QINGTAN_SANITIZE)
     target_link_options(qingtan_common INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(QINGTAN_FUZZ)
+    target_compile_options(qingtan_common INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                                                    -fno-sanitize-recover=undefined)
+    target_link_options(qingtan_common INTERFACE -fsanitize=address,undefined)
+endif()
+
 # qingtan_add_test(NAME name SOURCES files... LIBS libs...): one GoogleTest executable registered with CTest.
 function(qingtan_add_test)
     cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})

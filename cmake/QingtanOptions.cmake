@@ -4,4 +4,12 @@ set(QINGTAN_SUPPORT_GROUP_NUMBER "583920417" CACHE STRING "Support chat-group nu
 option(QINGTAN_BUILD_APP "Build the desktop program (needs Qt 6 Widgets)" ON)
 option(QINGTAN_BUILD_TESTS "Build the test suites" ON)
 option(QINGTAN_BUILD_BENCH "Build the benchmarks" ON)
+option(QINGTAN_FUZZ "Build the libFuzzer harnesses (clang only)" OFF)
 option(QINGTAN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+# The word-library server the program fetches from at start-up, and an extra CA bundle to trust for it.
+set(QINGTAN_SERVER_BASE_URL "https://127.0.0.1:8443/" CACHE STRING "HTTPS base address of the word-library server, ending in /")
+set(QINGTAN_SERVER_CA_FILE "" CACHE FILEPATH "Extra CA bundle (PEM) trusted for the word-library server; empty = system store only")
+if(NOT QINGTAN_SERVER_BASE_URL MATCHES "^https://[^/]+/(.*/)?$")
+    message(FATAL_ERROR "QINGTAN_SERVER_BASE_URL must be an https URL ending in \"/\", got \"${QINGTAN_SERVER_BASE_URL}\"")
+endif()

@@ -1,0 +1,29 @@
+// The automaton and the per-word scan must find the same words in any library and title.
+#include "FuzzInput.h"
+#include "TextUtilities.h"
+#include "WordMatcher.h"
+#include "WordScan.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace qingtan;
+    // Field 0 is the title; fields 1 to 7 are the categories' words, separated by "|".
+    const auto fields = fuzz::Fields(data, size, 1 + kCategoryCount);
+    WordLibrary library;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        for (std::string_view rest = fields[i + 1]; !rest.empty();) {
+            const std::size_t cut = rest.find('|');
+            library.lists[i].emplace_back(rest.substr(0, cut)); // empty words on purpose
+            rest.remove_prefix(cut == std::string_view::npos ? rest.size() : cut + 1);
+        }
+    }
+    const WordMatcher matcher(library);
+    const TitleMatches matches = matcher.match(fields[0]);
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        if (matches[i] != ScanWordList(library.lists[i], fields[0])) {
+            std::abort();
+        }
+    }
+    return 0;
+}
