@@ -62,9 +62,9 @@ public:
 private:
     static std::size_t unitLength(const char* in, std::size_t left, std::size_t step) {
         if (step == 2 && left >= 4) {
-            char16_t unit = 0;
-            std::memcpy(&unit, in, 2);
-            if (unit >= 0xD800 && unit <= 0xDBFF) {
+            char16_t units[2];
+            std::memcpy(units, in, sizeof units);
+            if (units[0] >= 0xD800 && units[0] <= 0xDBFF && units[1] >= 0xDC00 && units[1] <= 0xDFFF) {
                 return 4; // a surrogate pair is one character
             }
         }

@@ -28,6 +28,9 @@ TEST(WideToOemText, ChineseGivesCodePage936Bytes) {
 TEST(WideToOemText, UnrepresentableCharacterBecomesQuestionMark) {
     EXPECT_EQ(WideToOemText(u"a😀b"), "a?b");
     EXPECT_EQ(WideToOemText(u"\u0E01"), "?"); // Thai has no place in code page 936
+    // A lone surrogate is one bad unit; the character after it survives.
+    EXPECT_EQ(WideToOemText(std::u16string{u'\xD83D', u'a'}), "?a");
+    EXPECT_EQ(WideToOemText(std::u16string{u'a', u'\xD83D'}), "a?");
 }
 
 TEST(WideToOemText, StopsAtNulAndEmptyGivesEmpty) {
