@@ -1,0 +1,85 @@
+#include "Application.h"
+
+#include "AppTexts.h"
+#include "EventPump.h"
+#include "MainWindow.h"
+#include "WordLibrary.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPainter>
+#include <QPixmap>
+#include <QSplashScreen>
+
+#include <memory>
+
+namespace qingtan {
+namespace {
+
+constexpr std::chrono::milliseconds kEventInterval{16}; // about one frame
+
+// The update may wait on the network before the main window can appear; this says the program is alive.
+std::unique_ptr<QSplashScreen> showSplash() {
+    QPixmap picture(360, 110);
+    picture.fill(QColor(0xF4, 0xF8, 0xF2));
+    {
+        QPainter painter(&picture);
+        painter.setPen(QColor(0x2E, 0x7D, 0x32));
+        painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+        QFont font = painter.font();
+        font.setPixelSize(24);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.drawText(QRect(0, 18, 360, 40), Qt::AlignCenter, ui::MainWindowTitle());
+    }
+    auto splash = std::make_unique<QSplashScreen>(picture);
+    splash->show();
+    splash->showMessage(ui::UpdatingText(), Qt::AlignHCenter | Qt::AlignBottom, QColor(0x33, 0x33, 0x33));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return splash;
+}
+
+} // namespace
+
+Application::Application(ApplicationSetup setup) : m_setup(std::move(setup)), m_settings(m_setup.directory) {}
+
+Application::~Application() {
+    // The window stores the library source and empties the check state on its way out; both must still exist.
+    delete m_window;
+}
+
+MainWindow& Application::start() {
+    auto* window = new MainWindow({m_setup.directory, m_state, m_settings, m_confirmation, m_setup.openFile});
+    m_window = window;
+    const ShowStatusFn showStatus = window->statusSink();
+
+    showStatus(ui::StartedStatus(), kGreen);
+    const AnsiText librarySource = window->restoreLibrarySource();
+
+    std::unique_ptr<QSplashScreen> splash = showSplash();
+    if (m_setup.updateLibrary) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        ThrottledEventPump pump(kEventInterval,
+                                [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+        m_setup.updateLibrary(librarySource, showStatus, [&pump] { pump(); });
+        QGuiApplication::restoreOverrideCursor();
+    }
+
+    LoadWordLibrary(m_setup.directory, m_state.library, m_state.libraryLines, showStatus);
+    m_state.rebuildMatcher();
+
+    window->show();
+    splash->finish(window);
+    return *window;
+}
+
+MainWindow* Application::mainWindow() const {
+    return m_window;
+}
+
+int Application::run() {
+    start();
+    return QApplication::exec();
+}
+
+} // namespace qingtan

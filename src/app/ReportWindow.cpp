@@ -1,0 +1,55 @@
+#include "ReportWindow.h"
+
+#include "AppTexts.h"
+#include "ControlNames.h"
+#include "TextUtilities.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+namespace qingtan {
+
+ReportWindow::ReportWindow(QWidget* owner, const AnsiText& report, std::function<void()> onDestroyed)
+    : QWidget(owner, Qt::Window), m_reportBox(new QPlainTextEdit(this)), m_onDestroyed(std::move(onDestroyed)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ui::ReportWindowTitle());
+    setFixedSize(500, 600);
+    move(50, 50);
+
+    m_reportBox->setObjectName(names::Q(names::kReportBox));
+    m_reportBox->setGeometry(2, 31, 496, 566);
+    QFont font = m_reportBox->font();
+    font.setFamilies(ui::ReportFontFamilies());
+    m_reportBox->setFont(font);
+    setReport(report);
+}
+
+ReportWindow::~ReportWindow() {
+    if (m_onDestroyed) {
+        m_onDestroyed();
+    }
+}
+
+void ReportWindow::setReport(const AnsiText& report) {
+    // The report's lines end in CR LF; the edit box breaks lines on LF alone.
+    QString text = QString::fromStdU16String(AnsiToWide(report));
+    text.remove(QLatin1Char('\r'));
+    m_reportBox->setPlainText(text);
+}
+
+void ReportWindow::bringForward() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace qingtan

@@ -1,0 +1,298 @@
+#include "AppHarness.h"
+#include "ConfirmationBox.h"
+#include "SettingsFile.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace qingtan;
+using test::Q;
+
+namespace {
+
+const QString kPlaceholder = Q("请在此输入你要检测的标题！");
+
+std::vector<QCheckBox*> categoryBoxes(const test::AppHarness& harness) {
+    std::vector<QCheckBox*> boxes;
+    for (const std::string_view name :
+         {"选不文明用语", "选疑似欺骗", "选刺激消费", "选歧视用语", "选通用", "选化妆品", "选普通商品"}) {
+        boxes.push_back(harness.find<QCheckBox>(name));
+    }
+    return boxes;
+}
+
+// Types text as key presses; QTest::keyClicks takes Latin-1 only.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(widget, &press);
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // What the window shows before any start-up step has run.
+    void construction_startState() {
+        test::TempDir dir;
+        AppState state;
+        SettingsFile settings(dir.path());
+        ConfirmationBox confirmation;
+        MainWindow window({dir.path(), state, settings, confirmation, {}});
+        auto find = [&window](const char* name) { return window.findChild<QWidget*>(Q(name)); };
+
+        QCOMPARE(window.windowTitle(), Q("青檀工具箱"));
+        QCOMPARE(window.size(), QSize(550, 368));
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(find("编辑框EX检测标题"))->toPlainText(), kPlaceholder);
+        for (const char* name : {"选全部检测", "选不文明用语", "选疑似欺骗", "选刺激消费", "选歧视用语", "选通用",
+                                 "选化妆品", "选普通商品"}) {
+            QVERIFY2(qobject_cast<QCheckBox*>(find(name))->isChecked(), name);
+        }
+        QVERIFY(!qobject_cast<QRadioButton*>(find("单选框在线词库"))->isChecked());
+        QVERIFY(!qobject_cast<QRadioButton*>(find("单选框本地词库"))->isChecked());
+        QVERIFY(qobject_cast<QLabel*>(find("标签运行状态"))->text().isEmpty());
+        auto* tabs = qobject_cast<QTabWidget*>(find("选择夹EX"));
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->tabText(0), Q("标题检测"));
+        QCOMPARE(tabs->tabText(1), Q("热榜查询"));
+        QCOMPARE(qobject_cast<QGroupBox*>(find("分组框EX3"))->title(), Q("运行状态"));
+    }
+
+    // Kind, caption, and place of every control; tab-page controls are placed relative to the tab control.
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("relativeTo");
+        QTest::addColumn<QRect>("geometry");
+        auto row = [](const char* name, const char* kind, const char* caption, const char* relativeTo, QRect rect) {
+            QTest::newRow(name) << Q(name) << QString::fromLatin1(kind) << Q(caption) << Q(relativeTo) << rect;
+        };
+        row("选择夹EX", "QTabWidget", "", "", QRect(1, 30, 548, 282));
+        row("分组框EX3", "QGroupBox", "运行状态", "", QRect(1, 312, 548, 56));
+        row("标签运行状态", "QLabel", "", "分组框EX3", QRect(3, 27, 540, 24));
+        row("编辑框EX检测标题", "QPlainTextEdit", "", "选择夹EX", QRect(1, 40, 546, 105));
+        row("选全部检测", "QCheckBox", "全部检测", "选择夹EX", QRect(18, 149, 80, 24));
+        row("标签EX2", "QLabel", "（默认全部检测）", "选择夹EX", QRect(101, 154, 120, 13));
+        row("选不文明用语", "QCheckBox", "不文明用语", "选择夹EX", QRect(18, 179, 90, 24));
+        row("选疑似欺骗", "QCheckBox", "疑似欺骗", "选择夹EX", QRect(124, 179, 90, 24));
+        row("选刺激消费", "QCheckBox", "刺激消费", "选择夹EX", QRect(230, 179, 90, 24));
+        row("选歧视用语", "QCheckBox", "歧视用语", "选择夹EX", QRect(336, 179, 90, 24));
+        row("选通用", "QCheckBox", "通用", "选择夹EX", QRect(442, 179, 90, 24));
+        row("选化妆品", "QCheckBox", "化妆品", "选择夹EX", QRect(18, 209, 90, 24));
+        row("选普通商品", "QCheckBox", "普通商品", "选择夹EX", QRect(124, 209, 90, 24));
+        row("单选框在线词库", "QRadioButton", "在线词库", "选择夹EX", QRect(381, 209, 80, 24));
+        row("单选框本地词库", "QRadioButton", "本地词库", "选择夹EX", QRect(461, 208, 80, 24));
+        row("按钮检测", "QPushButton", "检测", "选择夹EX", QRect(224, 239, 100, 24));
+        row("按钮词库编辑", "QPushButton", "词库编辑", "选择夹EX", QRect(413, 240, 100, 24));
+        row("分组框EX1", "QGroupBox", "官方榜单", "选择夹EX", QRect(4, 44, 540, 86));
+        row("按钮EX2", "QPushButton", "热点榜", "分组框EX1", QRect(25, 30, 100, 40));
+        row("按钮EX3", "QPushButton", "今日热门视频", "分组框EX1", QRect(154, 30, 100, 40));
+        row("按钮EX4", "QPushButton", "娱乐明星榜", "分组框EX1", QRect(283, 30, 100, 40));
+        row("按钮EX5", "QPushButton", "体育热力榜", "分组框EX1", QRect(414, 30, 100, 40));
+        row("标签EX3", "QLabel", "等待添加……", "分组框EX1", QRect(88, 32, 280, 32));
+        row("分组框EX2", "QGroupBox", "第三方榜单", "选择夹EX", QRect(4, 130, 540, 86));
+        row("按钮EX9", "QPushButton", "热点榜", "分组框EX2", QRect(25, 30, 100, 40));
+        row("按钮EX8", "QPushButton", "今日热门视频", "分组框EX2", QRect(154, 30, 100, 40));
+        row("按钮EX7", "QPushButton", "娱乐明星榜", "分组框EX2", QRect(283, 30, 100, 40));
+        row("按钮EX6", "QPushButton", "体育热力榜", "分组框EX2", QRect(414, 30, 100, 40));
+        row("标签EX1", "QLabel", "等待添加……", "分组框EX2", QRect(123, 32, 280, 32));
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, caption);
+        QFETCH(QString, relativeTo);
+        QFETCH(QRect, geometry);
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        auto* tabs = harness.find<QTabWidget>("选择夹EX");
+        tabs->setCurrentIndex(1); // lay out the second page too
+        tabs->setCurrentIndex(0);
+
+        auto* control = window.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
+        QString text = control->property("text").toString();
+        if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            text = group->title();
+        }
+        if (!caption.isEmpty()) {
+            QCOMPARE(text, caption);
+        }
+        QWidget* parent = relativeTo.isEmpty() ? &window : window.findChild<QWidget*>(relativeTo);
+        QVERIFY(parent);
+        QVERIFY(parent->isAncestorOf(control));
+        QCOMPARE(QRect(control->mapTo(parent, QPoint(0, 0)), control->size()), geometry);
+    }
+
+    void clickingCategoryBox_unticksCheckAllOnly() {
+        test::AppHarness harness;
+        harness.start();
+        auto* checkAll = harness.find<QCheckBox>("选全部检测");
+        const auto boxes = categoryBoxes(harness);
+        QTest::mouseClick(boxes[4], Qt::LeftButton); // 选通用
+        QVERIFY(!boxes[4]->isChecked());
+        QVERIFY(!checkAll->isChecked());
+        QTest::mouseClick(boxes[4], Qt::LeftButton); // ticking it again also leaves 全部检测 unticked
+        QVERIFY(boxes[4]->isChecked());
+        QVERIFY(!checkAll->isChecked());
+        for (QCheckBox* box : boxes) {
+            QVERIFY(box->isChecked());
+        }
+    }
+
+    void clickingCheckAll_ticksAllCategories_keepsItsOwnNewState() {
+        test::AppHarness harness;
+        harness.start();
+        auto* checkAll = harness.find<QCheckBox>("选全部检测");
+        const auto boxes = categoryBoxes(harness);
+
+        // Ticked: the click unticks it, the categories stay ticked.
+        QTest::mouseClick(checkAll, Qt::LeftButton);
+        QVERIFY(!checkAll->isChecked());
+        for (QCheckBox* box : boxes) {
+            QVERIFY(box->isChecked());
+        }
+        // Unticked with only 通用 ticked: the click ticks it and all seven.
+        for (QCheckBox* box : boxes) {
+            box->setChecked(box == boxes[4]);
+        }
+        QTest::mouseClick(checkAll, Qt::LeftButton);
+        QVERIFY(checkAll->isChecked());
+        for (QCheckBox* box : boxes) {
+            QVERIFY(box->isChecked());
+        }
+    }
+
+    void settingBoxesFromCode_raisesNoHandler() {
+        test::AppHarness harness;
+        harness.start();
+        auto* checkAll = harness.find<QCheckBox>("选全部检测");
+        categoryBoxes(harness)[0]->setChecked(false);
+        QVERIFY(checkAll->isChecked());
+        QVERIFY(harness.app->confirmation().askedTexts().isEmpty());
+        harness.find<QRadioButton>("单选框本地词库")->setChecked(true);
+        QVERIFY(harness.app->confirmation().askedTexts().isEmpty());
+    }
+
+    void titleBox_focusClearsPlaceholder_leavingEmptyBoxRestoresIt() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        auto* checkButton = harness.find<QPushButton>("按钮检测");
+        QCOMPARE(title->toPlainText(), kPlaceholder);
+
+        QTest::mouseClick(title->viewport(), Qt::LeftButton);
+        QTRY_VERIFY(title->hasFocus());
+        QCOMPARE(title->toPlainText(), QString());
+        QTest::keyClicks(title, QStringLiteral("abc"));
+        checkButton->setFocus();
+        QTRY_VERIFY(!title->hasFocus());
+        QCOMPARE(title->toPlainText(), QStringLiteral("abc")); // typed text is never cleared or replaced
+
+        title->setFocus();
+        QTRY_VERIFY(title->hasFocus());
+        title->clear();
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(title, &leave); // the pointer leaves while the box keeps the focus
+        QCOMPARE(title->toPlainText(), QString());
+        checkButton->setFocus();
+        QTRY_COMPARE(title->toPlainText(), kPlaceholder);
+    }
+
+    void titleBox_pointerEntersAndLeavesUnfocusedBox() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        QVERIFY(!title->hasFocus());
+        QTest::mouseMove(&window, QPoint(5, 5));
+        QTest::mouseMove(title->viewport(), QPoint(20, 20));
+        QTRY_COMPARE(title->toPlainText(), QString());
+        QTest::mouseMove(&window, QPoint(5, 5));
+        QTRY_COMPARE(title->toPlainText(), kPlaceholder);
+    }
+
+    void typedPlaceholder_isClearedOnEnteringAgain() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        title->setFocus();
+        QTRY_VERIFY(title->hasFocus());
+        typeText(title, kPlaceholder);
+        harness.find<QPushButton>("按钮检测")->setFocus();
+        QTRY_VERIFY(!title->hasFocus());
+        QCOMPARE(title->toPlainText(), kPlaceholder);
+        QTest::mouseClick(title->viewport(), Qt::LeftButton);
+        QTRY_COMPARE(title->toPlainText(), QString());
+    }
+
+    void checkButton_withPlaceholderOrEmptyTitle_refusesInRed() {
+        test::AppHarness harness;
+        harness.start();
+        auto* label = harness.find<QLabel>("标签运行状态");
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        for (const QString& text : {kPlaceholder, QString()}) {
+            title->setPlainText(text);
+            QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+            QCOMPARE(label->text(), Q("错误提示：尚未输入内容！"));
+            QCOMPARE(label->palette().color(QPalette::WindowText).rgba(), 0xFFFF0000u);
+            QVERIFY(!harness.window()->reportWindow());
+            QVERIFY(harness.app->state().check.currentTitle.empty());
+        }
+    }
+
+    void editLibraryButton_opensLibraryFileThroughShell_evenWhenMissing() {
+        test::AppHarness harness;
+        harness.start();
+        std::filesystem::remove(harness.dir / "douyin_ck.txt");
+        const QString statusBefore = harness.find<QLabel>("标签运行状态")->text();
+        QTest::mouseClick(harness.find<QPushButton>("按钮词库编辑"), Qt::LeftButton);
+        QCOMPARE(harness.openedFiles.size(), std::size_t{1});
+        QVERIFY(harness.openedFiles[0] == harness.dir / "douyin_ck.txt");
+        QCOMPARE(harness.find<QLabel>("标签运行状态")->text(), statusBefore);
+    }
+
+    void hotListButtons_doNothing() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        harness.find<QTabWidget>("选择夹EX")->setCurrentIndex(1);
+        const QString statusBefore = harness.find<QLabel>("标签运行状态")->text();
+        const std::string settingsBefore = harness.settingsUtf8();
+        for (const char* name :
+             {"按钮EX2", "按钮EX3", "按钮EX4", "按钮EX5", "按钮EX6", "按钮EX7", "按钮EX8", "按钮EX9"}) {
+            auto* button = harness.find<QPushButton>(name);
+            QVERIFY2(button && button->isVisible(), name);
+            QSignalSpy clicks(button, &QPushButton::clicked);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(clicks.count(), 1); // the press arrived, and nothing answered it
+        }
+        QCOMPARE(harness.find<QLabel>("标签运行状态")->text(), statusBefore);
+        QCOMPARE(harness.settingsUtf8(), settingsBefore);
+        QVERIFY(harness.openedFiles.empty());
+        QVERIFY(!window.reportWindow());
+        QVERIFY(window.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,112 @@
+#include "AppHarness.h"
+#include "EventPump.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace qingtan;
+using test::Q;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The updater sees the earlier steps done and the later ones not yet: status, settings, update, load, show.
+    void steps_runInOrder_windowShownLast() {
+        test::AppHarness harness;
+        harness.writeLibrary("只有一行\r\n"); // the load must read what the update wrote, not this
+        QString statusDuringUpdate;
+        QRgb colourDuringUpdate = 0;
+        bool onlineSelectedDuringUpdate = false;
+        bool settingsExistedDuringUpdate = false;
+        bool windowHiddenDuringUpdate = false;
+        harness.onUpdate = [&](const ShowStatusFn& showStatus, const std::function<void()>& processEvents) {
+            MainWindow* window = harness.window();
+            auto* label = window->findChild<QLabel*>(Q("标签运行状态"));
+            statusDuringUpdate = label->text();
+            colourDuringUpdate = label->palette().color(QPalette::WindowText).rgba();
+            onlineSelectedDuringUpdate = window->findChild<QRadioButton*>(Q("单选框在线词库"))->isChecked();
+            settingsExistedDuringUpdate = std::filesystem::exists(harness.settingsPath());
+            windowHiddenDuringUpdate = !window->isVisible();
+            processEvents();
+            harness.writeLibrary(test::kTestLibrary);
+            showStatus(test::gbk("已经更新在线词库"), kGreen);
+        };
+        MainWindow& window = harness.start();
+
+        QCOMPARE(statusDuringUpdate, Q("程序已启动"));
+        QCOMPARE(colourDuringUpdate, 0xFF008000u);
+        QVERIFY(onlineSelectedDuringUpdate);
+        QVERIFY(settingsExistedDuringUpdate);
+        QVERIFY(windowHiddenDuringUpdate);
+        QVERIFY(window.isVisible());
+        QCOMPARE(harness.find<QLabel>("标签运行状态")->text(), Q("已经更新在线词库"));
+        // The library the update wrote is the one loaded.
+        harness.find<QPlainTextEdit>("编辑框EX检测标题")->setPlainText(Q("神器"));
+        QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+        QCOMPARE(harness.app->state().check.findingSet(Category::Goods), test::gbk("神器"));
+    }
+
+    void badLibrary_showsRedLoadError_windowStillShown_checkFindsNothing() {
+        test::AppHarness harness;
+        harness.writeLibrary("<通用>|第一|<\r\n<化妆品>|祛斑|<\r\n");
+        harness.onUpdate = [](const ShowStatusFn& showStatus, const std::function<void()>&) {
+            showStatus(test::gbk("已加载过在线字库且版本符合，无需更新"), kGreen);
+        };
+        MainWindow& window = harness.start();
+        QVERIFY(window.isVisible());
+        auto* label = harness.find<QLabel>("标签运行状态");
+        QVERIFY2(label->text().startsWith(Q("加载词库可能出错，请联系作者，Q群：")), qPrintable(label->text()));
+        QCOMPARE(label->palette().color(QPalette::WindowText).rgba(), 0xFFFF0000u);
+
+        harness.find<QPlainTextEdit>("编辑框EX检测标题")->setPlainText(Q("第一"));
+        QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+        QVERIFY(harness.window()->reportWindow());
+        QCOMPARE(harness.app->state().check.findingSet(Category::General), AnsiText());
+    }
+
+    // Fault mended in the core: more than seven lines is no library either.
+    void libraryOfEightLines_showsLoadError() {
+        test::AppHarness harness;
+        harness.writeLibrary(std::string(test::kTestLibrary) + "<通用>|多余|<\r\n");
+        harness.start();
+        QVERIFY(harness.find<QLabel>("标签运行状态")->text().startsWith(Q("加载词库可能出错")));
+    }
+
+    void updaterWithoutNetwork_windowStillShownWithItsText() {
+        test::AppHarness harness;
+        harness.onUpdate = [](const ShowStatusFn& showStatus, const std::function<void()>&) {
+            showStatus(test::gbk("已经更新在线词库"), kGreen); // what an update that got empty answers may leave
+        };
+        MainWindow& window = harness.start();
+        QVERIFY(window.isVisible());
+        QVERIFY(harness.find<QLabel>("标签运行状态")->text() != Q("程序已启动"));
+    }
+
+    void eventPump_runsFirstCallThenAtMostOncePerInterval() {
+        using namespace std::chrono_literals;
+        std::chrono::steady_clock::time_point now{};
+        int runs = 0;
+        ThrottledEventPump pump(
+            16ms, [&runs] { ++runs; }, [&now] { return now; });
+        pump();
+        QCOMPARE(runs, 1);
+        for (int call = 0; call < 1000; ++call) {
+            now += 10us;
+            pump();
+        }
+        QCOMPARE(runs, 1); // 10 ms passed in all
+        now += 6ms;
+        pump();
+        QCOMPARE(runs, 2);
+        pump();
+        QCOMPARE(runs, 2);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
