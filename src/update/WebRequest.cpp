@@ -1,0 +1,347 @@
+#include "WebRequest.h"
+
+#include "FileHelpers.h"
+#include "TextUtilities.h"
+#include "WebTextUtilities.h"
+
+#include <curl/curl.h>
+
+#include <array>
+#include <memory>
+
+namespace qingtan {
+namespace {
+
+constexpr std::array<std::string_view, 8> kVerbs{"GET", "POST", "HEAD", "PUT", "OPTIONS", "DELETE", "TRACE", "CONNECT"};
+constexpr std::size_t kResponseHeaderCapacity = 5000;
+
+struct CurlDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+using CurlHandle = std::unique_ptr<CURL, CurlDeleter>;
+using HeaderList = std::unique_ptr<curl_slist, CurlDeleter>;
+
+// libcurl wants one global initialisation before the first handle; a function-local static runs it exactly once,
+// also when several threads make their first request together.
+bool initialiseCurl() {
+    static const bool ok = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    return ok;
+}
+
+struct Transfer {
+    ByteBuffer body;
+    std::size_t maxBody = 0;
+    bool overLimit = false;
+    std::string headerBlock; // of the latest response, lines normalised to CR LF
+    bool headerBlockComplete = false;
+};
+
+std::size_t onBody(char* data, std::size_t size, std::size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    const std::size_t bytes = size * count;
+    if (bytes > transfer->maxBody - transfer->body.size()) {
+        transfer->overLimit = true;
+        return 0; // makes libcurl end the transfer with a write error
+    }
+    transfer->body.append(data, bytes);
+    return bytes;
+}
+
+std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    const std::size_t bytes = size * count;
+    std::string_view line(data, bytes);
+    // A status line starts the headers of a new response (a redirect hop or an interim 1xx): only the final
+    // response's headers are kept.
+    if (line.starts_with("HTTP/")) {
+        transfer->headerBlock.clear();
+        transfer->headerBlockComplete = false;
+    }
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+        line.remove_suffix(1);
+    }
+    transfer->headerBlock.append(line).append("\r\n");
+    if (line.empty()) {
+        transfer->headerBlockComplete = true;
+    }
+    return bytes;
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view needle) {
+    return FindText(text, needle, 1, true) != -1;
+}
+
+AnsiText chooseAgent(const AnsiText& headers) {
+    if (!containsIgnoringCase(headers, "User-Agent:")) {
+        return AnsiText(DefaultUserAgent);
+    }
+    AnsiText agent = TrimBlanks(TextBetween(headers + "\r\n", "User-Agent:", "\r\n"));
+    return agent.empty() ? TextAfterColon(headers) : agent;
+}
+
+void completeDefaultHeaders(AnsiText& headers, const AnsiText& url, int method) {
+    if (headers.empty()) {
+        headers = "Accept: */*";
+    }
+    if (!containsIgnoringCase(headers, "Accept:")) {
+        headers += "\r\nAccept: */*";
+    }
+    if (!containsIgnoringCase(headers, "Referer:")) {
+        headers += "\r\nReferer: " + url;
+    }
+    if (!containsIgnoringCase(headers, "Accept-Language:")) {
+        headers += "\r\nAccept-Language: zh-cn";
+    }
+    if (method == static_cast<int>(HttpMethod::Post) && !containsIgnoringCase(headers, "Content-Type:")) {
+        headers += "\r\nContent-Type: application/x-www-form-urlencoded";
+    }
+}
+
+// The header text as libcurl's list. libcurl adds Accept, Expect and Content-Type lines of its own unless told not
+// to; an entry "Name:" removes them, so only the lines of the header text go out. A line "Name:" with nothing after
+// the colon is written "Name;", libcurl's form for sending an empty value.
+HeaderList toHeaderList(const AnsiText& headers) {
+    curl_slist* list = nullptr;
+    const auto add = [&list](const std::string& line) {
+        if (curl_slist* grown = curl_slist_append(list, line.c_str())) {
+            list = grown;
+        }
+    };
+    for (const AnsiText& line : SplitKeepingEmpty(headers, "\r\n")) {
+        const std::size_t colon = line.find(':');
+        if (colon != std::string::npos && TrimBlanks(std::string_view(line).substr(colon + 1)).empty()) {
+            add(line.substr(0, colon) + ";");
+        } else if (!line.empty()) {
+            add(line);
+        }
+    }
+    for (const char* internal : {"Accept:", "Expect:", "Content-Type:"}) {
+        if (!containsIgnoringCase(headers, internal)) {
+            add(internal);
+        }
+    }
+    return HeaderList(list);
+}
+
+AnsiText cookiesFrom(const AnsiText& responseHeaders) {
+    AnsiText cookies;
+    for (const AnsiText& line : SplitKeepingEmpty(responseHeaders, "\r\n")) {
+        if (TextBefore(line, ": ") != "Set-Cookie") {
+            continue;
+        }
+        AnsiText cookie;
+        if (FindText(line, ";") != -1) {
+            cookie = TrimBlanks(TextBetween(line, "Set-Cookie:", ";"));
+        } else {
+            AnsiText rest = line;
+            for (int at; (at = FindText(rest, "Set-Cookie:", 1, true)) != -1;) {
+                rest.erase(static_cast<std::size_t>(at - 1), std::string_view("Set-Cookie:").size());
+            }
+            cookie = TrimBlanks(rest);
+        }
+        cookies.append(cookie).append("; ");
+    }
+    cookies.resize(cookies.size() >= 2 ? cookies.size() - 2 : 0);
+    return cookies;
+}
+
+// The system's CA bundle followed by the extra one, so the extra CA is trusted in addition to, not instead of, the
+// system's. Empty when the extra file cannot be read.
+std::string caBundleWith(CURL* handle, const std::string& extraFile) {
+    const ByteBuffer extra = ReadWholeFile(extraFile);
+    if (extra.empty()) {
+        return {};
+    }
+    std::string bundle;
+#if LIBCURL_VERSION_NUM >= 0x075400
+    char* systemFile = nullptr;
+    if (curl_easy_getinfo(handle, CURLINFO_CAINFO, &systemFile) == CURLE_OK && systemFile != nullptr) {
+        bundle = ReadWholeFile(systemFile);
+    }
+#else
+    (void)handle;
+#endif
+    return bundle + "\n" + extra;
+}
+
+} // namespace
+
+std::string ProxyForScheme(std::string_view proxyList, std::string_view scheme) {
+    std::string bare;
+    std::size_t pos = 0;
+    while (pos < proxyList.size()) {
+        const std::size_t end = std::min(proxyList.find_first_of(" ;\t", pos), proxyList.size());
+        const std::string_view entry = proxyList.substr(pos, end - pos);
+        pos = end + 1;
+        if (entry.empty()) {
+            continue;
+        }
+        const std::size_t equals = entry.find('=');
+        if (equals == std::string_view::npos) {
+            if (bare.empty()) {
+                bare = entry;
+            }
+        } else if (AsciiLower(entry.substr(0, equals)) == AsciiLower(scheme)) {
+            return std::string(entry.substr(equals + 1));
+        }
+    }
+    return bare;
+}
+
+WebResponse WebRequest(const AnsiText& url, WebRequestOptions& options, const TransportSettings& transport) {
+    WebResponse response;
+    const bool mergeCookies = options.mergeCookies.value_or(true);
+    const bool completeHeaders = options.completeHeaders.value_or(true);
+    AnsiText headers = options.extraHeaders.value_or(AnsiText());
+    if (options.capitalizeHeaderNames.value_or(true)) {
+        headers = CapitalizeHeaderNames(headers);
+        options.extraHeaders = headers;
+    }
+    int method = options.method.value_or(0);
+    if (method < 0 || method > 7) {
+        method = 0;
+    }
+    const bool https = AsciiLower(std::string_view(url).substr(0, 8)) == "https://";
+    const AnsiText agent = chooseAgent(headers);
+
+    if (!initialiseCurl()) {
+        response.failure = "the HTTP client could not be initialised";
+        return response;
+    }
+    CurlHandle handle(curl_easy_init());
+    if (!handle) {
+        response.failure = "the HTTP client could not be initialised";
+        return response;
+    }
+    CURL* curl = handle.get();
+
+    if (completeHeaders) {
+        completeDefaultHeaders(headers, url, method);
+    }
+    const AnsiText sendCookies = options.sendCookies.value_or(AnsiText());
+    if (!sendCookies.empty()) {
+        headers += FindText(sendCookies, "Cookie:") != -1 ? "\r\n" + sendCookies : "\r\nCookie: " + sendCookies;
+    }
+    options.extraHeaders = headers;
+    const HeaderList headerList = toHeaderList(headers);
+
+    ByteBuffer body;
+    if (method != static_cast<int>(HttpMethod::Get)) {
+        if (!options.postBytes || options.postBytes->empty()) {
+            options.postBytes = options.postText.value_or(AnsiText());
+        }
+        body = *options.postBytes;
+    }
+
+    Transfer transfer;
+    transfer.maxBody = transport.maxBodyBytes;
+    char errorText[CURL_ERROR_SIZE] = {};
+
+    // libcurl gets the URL rebuilt from UrlHost, UrlPort and UrlPath, so host, port and path on the wire are the
+    // ones those operations give (a URL without scheme is plain http, the path goes out unchanged).
+    const std::string target =
+        (https ? "https://" : "http://") + UrlHost(url) + ":" + std::to_string(UrlPort(url)) + UrlPath(url);
+    curl_easy_setopt(curl, CURLOPT_URL, target.c_str());
+    curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);
+    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.c_str());
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, transport.connectTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, transport.totalTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transport.maxBodyBytes));
+
+    // Redirects are followed, but one from https may only lead to https: a plain-http hop would hand the word
+    // library to anyone on the path.
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, options.noRedirect.value_or(false) ? 0L : 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 20L);
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
+
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    std::string caBundle;
+    if (!transport.caFile.empty()) {
+        caBundle = caBundleWith(curl, transport.caFile);
+        if (caBundle.empty()) {
+            response.failure = "the CA file " + transport.caFile + " cannot be read";
+            return response;
+        }
+        curl_blob blob{caBundle.data(), caBundle.size(), CURL_BLOB_NOCOPY};
+        curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
+    }
+#ifdef _WIN32
+    // Windows keeps its trusted roots in its own store rather than in a bundle file.
+    curl_easy_setopt(curl, CURLOPT_SSL_OPTIONS, static_cast<long>(CURLSSLOPT_NATIVE_CA));
+#endif
+
+    // An empty proxy text means a direct connection, whatever the environment's proxy variables say.
+    const AnsiText proxyText = options.proxy.value_or(AnsiText());
+    const std::string proxy = proxyText.empty()
+                                  ? std::string()
+                                  : ProxyForScheme(https ? proxyText : "http=" + proxyText, https ? "https" : "http");
+    curl_easy_setopt(curl, CURLOPT_PROXY, proxy.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, "");
+    curl_easy_setopt(curl, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+
+    // With cookies of its own the caller handles cookies; otherwise cookies set during redirects are kept for the
+    // later hops of this one call.
+    if (!options.sendCookies) {
+        curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
+    }
+
+    switch (static_cast<HttpMethod>(method)) {
+    case HttpMethod::Get:
+        curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+        break;
+    case HttpMethod::Head:
+        // libcurl sends no body with HEAD and must not wait for one in the answer.
+        curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+        break;
+    default:
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.data());
+        if (method != static_cast<int>(HttpMethod::Post)) {
+            curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, kVerbs[static_cast<std::size_t>(method)].data());
+        }
+        break;
+    }
+
+    const CURLcode result = curl_easy_perform(curl);
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response.status);
+    if (transfer.overLimit || result == CURLE_FILESIZE_EXCEEDED) {
+        response.failure = "the body is larger than " + std::to_string(transport.maxBodyBytes) + " bytes";
+    } else if (result != CURLE_OK) {
+        response.failure = errorText[0] != '\0' ? errorText : curl_easy_strerror(result);
+    }
+    response.body = std::move(transfer.body);
+
+    if (transfer.headerBlockComplete && transfer.headerBlock.size() < kResponseHeaderCapacity) {
+        options.responseHeaders = std::move(transfer.headerBlock);
+    } else {
+        options.responseHeaders = AnsiText(kResponseHeaderCapacity, ' ');
+    }
+    AnsiText received = cookiesFrom(*options.responseHeaders);
+    if (mergeCookies && options.sendCookies) {
+        received = MergeCookies(*options.sendCookies, received);
+    }
+    options.receivedCookies = std::move(received);
+    return response;
+}
+
+std::optional<AnsiText> FetchText(const AnsiText& url, const TransportSettings& transport) {
+    WebRequestOptions options;
+    const WebResponse response = WebRequest(url, options, transport);
+    if (!response.completed() || response.status < 200 || response.status > 299) {
+        return std::nullopt;
+    }
+    return AnsiFromBuffer(response.body);
+}
+
+} // namespace qingtan
