@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace qingtan {
 namespace {
@@ -19,28 +20,53 @@ constexpr std::array<std::int8_t, 256> kValues = [] {
     return values;
 }();
 
+enum class ByteClass : std::uint8_t { Keep, Skip, Lead };
+
+// Single-byte blanks and line ends are skipped; a byte 0x80 or above starts a double-byte character.
+constexpr std::array<ByteClass, 256> kClasses = [] {
+    std::array<ByteClass, 256> classes{};
+    for (std::size_t byte = 0x80; byte < 256; ++byte) {
+        classes[byte] = ByteClass::Lead;
+    }
+    for (const unsigned char blank : {' ', '\t', '\r', '\n'}) {
+        classes[blank] = ByteClass::Skip;
+    }
+    return classes;
+}();
+
 // The payload without single-byte blanks, tabs and line ends and without the full-width blank A1 A1. A double-byte
 // character is kept whole (so a CR in its second byte survives) and a lead byte with nothing after it is dropped.
 std::string removeBlanks(std::string_view text) {
-    std::string cleaned;
-    cleaned.reserve(text.size());
-    const std::size_t size = text.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x80) {
-            if (i + 1 == size) {
-                break;
-            }
-            const unsigned char trail = static_cast<unsigned char>(text[i + 1]);
-            if (byte != 0xA1 || trail != 0xA1) {
-                cleaned.push_back(static_cast<char>(byte));
-                cleaned.push_back(static_cast<char>(trail));
-            }
-            ++i;
-        } else if (byte != ' ' && byte != '\t' && byte != '\r' && byte != '\n') {
-            cleaned.push_back(static_cast<char>(byte));
+    std::string cleaned(text.size(), '\0');
+    char* out = cleaned.data();
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    while (in < end) {
+        // Copy the run of ordinary characters (a payload line) in one go.
+        const char* run = in;
+        while (run < end && kClasses[static_cast<unsigned char>(*run)] == ByteClass::Keep) {
+            ++run;
         }
+        std::memcpy(out, in, static_cast<std::size_t>(run - in));
+        out += run - in;
+        in = run;
+        if (in == end) {
+            break;
+        }
+        if (kClasses[static_cast<unsigned char>(*in)] == ByteClass::Skip) {
+            ++in;
+            continue;
+        }
+        if (in + 1 == end) {
+            break;
+        }
+        if (static_cast<unsigned char>(in[0]) != 0xA1 || static_cast<unsigned char>(in[1]) != 0xA1) {
+            *out++ = in[0];
+            *out++ = in[1];
+        }
+        in += 2;
     }
+    cleaned.resize(static_cast<std::size_t>(out - cleaned.data()));
     return cleaned;
 }
 
@@ -57,8 +83,31 @@ ByteBuffer Base64Decode(std::string_view payload, const std::function<void()>& p
     std::uint8_t slots[4] = {0, 0, 0, 0};
     int lastStop = 0;
     char* out = output.data();
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text.data());
     for (std::size_t group = 0; group < groups; ++group) {
         const std::size_t base = group * 4;
+        if (base + 4 <= size) {
+            // The common case: four alphabet characters fill all slots.
+            const int v0 = kValues[bytes[base]];
+            const int v1 = kValues[bytes[base + 1]];
+            const int v2 = kValues[bytes[base + 2]];
+            const int v3 = kValues[bytes[base + 3]];
+            if ((v0 | v1 | v2 | v3) >= 0) {
+                slots[0] = static_cast<std::uint8_t>(v0);
+                slots[1] = static_cast<std::uint8_t>(v1);
+                slots[2] = static_cast<std::uint8_t>(v2);
+                slots[3] = static_cast<std::uint8_t>(v3);
+                const unsigned bits = static_cast<unsigned>(v0 << 18 | v1 << 12 | v2 << 6 | v3);
+                *out++ = static_cast<char>(bits >> 16);
+                *out++ = static_cast<char>(bits >> 8);
+                *out++ = static_cast<char>(bits);
+                lastStop = 5;
+                if (processEvents) {
+                    processEvents();
+                }
+                continue;
+            }
+        }
         int stop = 5;
         for (int k = 0; k < 4; ++k) {
             const std::size_t pos = base + static_cast<std::size_t>(k);
@@ -68,7 +117,7 @@ ByteBuffer Base64Decode(std::string_view payload, const std::function<void()>& p
                 stop = k + 1;
                 break;
             }
-            const unsigned char byte = static_cast<unsigned char>(text[pos]);
+            const unsigned char byte = bytes[pos];
             const std::int8_t value = kValues[byte];
             if (value < 0) {
                 slots[k] = byte;

@@ -22,6 +22,8 @@ TestHttpsServer::TestHttpsServer(const std::string& certFile, const std::string&
     if (!m_server->is_valid()) {
         throw std::runtime_error("cannot load the test certificate " + certFile);
     }
+    // Without it every answer waits for the client's delayed acknowledgement between headers and body.
+    m_server->set_tcp_nodelay(true);
     m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         std::unique_lock lock(m_mutex);
         m_requests.push_back(request.method + " " + request.path);
