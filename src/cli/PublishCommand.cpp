@@ -1,0 +1,152 @@
+#include "PublishCommand.h"
+
+#include "Base64.h"
+#include "Category.h"
+#include "FileHelpers.h"
+#include "GbkCodec.h"
+#include "TextUtilities.h"
+#include "WebTextUtilities.h"
+#include "WordLibrary.h"
+
+#include <array>
+#include <filesystem>
+#include <ostream>
+
+namespace qingtan {
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: qingtan-publish --library FILE --version TEXT --out DIR
+
+Publishes a word library for the program's start-up update: checks that FILE is a
+library the program loads (seven non-empty lines ending in CR LF, each naming one
+of the categories 不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品 once),
+then writes DIR/douyin_ck.txt (the file as Base64) and DIR/douyin_ver.txt (TEXT,
+stored in GBK without a line end). Serve DIR as the server's base address.
+
+Programs update when TEXT differs from the version they hold, so give every
+publication a new TEXT.
+
+Exit status: 0 when published, 1 when the library was refused or a file could not
+be written (nothing is written for a refused library), 2 on bad arguments.
+)";
+
+std::filesystem::path pathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string lineName(std::size_t number) {
+    return "line " + std::to_string(number);
+}
+
+} // namespace
+
+std::optional<std::string> LibraryRefusal(std::string_view bytes) {
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+        return "byte " + std::to_string(nul + 1) + " is a NUL byte; the program reads the library only up to it";
+    }
+    // Number the lines as an editor shows them, empty ones included, so the message points at the right place.
+    const TextArray lines = SplitKeepingEmpty(bytes, "\r\n");
+    std::vector<std::size_t> filled;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].empty()) {
+            filled.push_back(i + 1);
+        }
+    }
+    if (filled.size() != kCategoryCount) {
+        std::string reason = "the file holds " + std::to_string(filled.size()) +
+                             " non-empty lines ending in CR LF; a library needs exactly 7, one per category";
+        if (filled.size() < kCategoryCount && bytes.find('\n') != std::string_view::npos) {
+            reason += " (lines ending in LF alone do not count as separate lines)";
+        }
+        return reason;
+    }
+    std::array<std::size_t, kCategoryCount> seenOn{};
+    for (const std::size_t number : filled) {
+        const AnsiText& line = lines[number - 1];
+        const AnsiText name = TextBetween(line, "<", ">|");
+        const std::optional<Category> category = CategoryFromName(name);
+        if (!category) {
+            if (name.empty()) {
+                return lineName(number) + " names no category: it must begin with <category>| and end with |<";
+            }
+            return lineName(number) + " names \"" + GbkCodec::toUtf8(name) +
+                   "\", which is not one of 不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品";
+        }
+        std::size_t& firstLine = seenOn[IndexOf(*category)];
+        if (firstLine != 0) {
+            return lineName(number) + " names " + std::string(CategoryNameUtf8(*category)) + " again (" +
+                   lineName(firstLine) + " already does)";
+        }
+        firstLine = number;
+    }
+    return std::nullopt;
+}
+
+int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::optional<std::string> library;
+    std::optional<std::string> version;
+    std::optional<std::string> outDir;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            out << kUsage;
+            return kPublishDone;
+        }
+        std::optional<std::string>* target = arg == "--library"   ? &library
+                                             : arg == "--version" ? &version
+                                             : arg == "--out"     ? &outDir
+                                                                  : nullptr;
+        if (target == nullptr) {
+            err << "qingtan-publish: unknown argument: " << arg << "\n\n" << kUsage;
+            return kPublishUsage;
+        }
+        if (i + 1 == args.size()) {
+            err << "qingtan-publish: " << arg << " needs a value\n";
+            return kPublishUsage;
+        }
+        *target = args[++i];
+    }
+    if (!library || !version || !outDir) {
+        err << "qingtan-publish: --library, --version and --out are all needed\n\n" << kUsage;
+        return kPublishUsage;
+    }
+
+    const AnsiText versionText = GbkCodec::fromUtf8(*version);
+    if (versionText.empty() || GbkCodec::toUtf8(versionText) != *version) {
+        err << "qingtan-publish: the version must be a non-empty text that GBK can hold, got \"" << *version << "\"\n";
+        return kPublishUsage;
+    }
+
+    const std::filesystem::path libraryPath = pathFromUtf8(*library);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(libraryPath, error)) {
+        err << "qingtan-publish: cannot read the library " << *library << "\n";
+        return kPublishRefused;
+    }
+    const ByteBuffer bytes = ReadWholeFile(libraryPath);
+    if (const auto refusal = LibraryRefusal(bytes)) {
+        err << "qingtan-publish: " << *library << " is not a library the program can load: " << *refusal
+            << "\nNothing was written.\n";
+        return kPublishRefused;
+    }
+
+    const std::filesystem::path dir = pathFromUtf8(*outDir);
+    std::filesystem::create_directories(dir, error);
+    const std::string payload = Base64Encode(bytes);
+    // The library goes first: a server caught between the two writes still offers the old version, so no program
+    // takes the new version text for a library it has not got.
+    if (!WriteFileAtomically(dir / kLibraryFileName, payload)) {
+        err << "qingtan-publish: cannot write " << *outDir << "/" << kLibraryFileName << "\n";
+        return kPublishRefused;
+    }
+    if (!WriteFileAtomically(dir / "douyin_ver.txt", versionText)) {
+        err << "qingtan-publish: cannot write " << *outDir << "/douyin_ver.txt\n";
+        return kPublishRefused;
+    }
+    out << "Published version " << *version << " to " << *outDir << ": " << kLibraryFileName << " (" << bytes.size()
+        << " bytes as " << payload.size() << " bytes of Base64) and douyin_ver.txt\n";
+    return kPublishDone;
+}
+
+} // namespace qingtan
