@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 
 namespace qingtan {
@@ -74,6 +75,10 @@ struct Refusal {
     std::string library;
     std::string reason;
 };
+
+void PrintTo(const Refusal& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PublishRefusals : public PublishCommandTest, public testing::WithParamInterface<Refusal> {};
 

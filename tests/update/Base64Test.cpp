@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 
 namespace qingtan {
@@ -16,6 +17,10 @@ struct DecodeCase {
     std::string input;
     std::string expectedHex;
 };
+
+void PrintTo(const DecodeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Base64DecodeTable : public testing::TestWithParam<DecodeCase> {};
 

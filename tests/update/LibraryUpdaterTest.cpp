@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 namespace qingtan {
 namespace {
@@ -239,6 +240,10 @@ struct Fault {
     std::function<void(TestHttpsServer&)> arrange;
 };
 
+void PrintTo(const Fault& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LibraryUpdaterFaults : public LibraryUpdaterTest, public testing::WithParamInterface<Fault> {};
 
 TEST_P(LibraryUpdaterFaults, keepBothFilesAndShowTheFailure) {
@@ -287,6 +292,10 @@ struct TransportFault {
     const char* name;
     std::function<std::unique_ptr<test::RawHttpServer>()> makeServer; // null: nothing listens
 };
+
+void PrintTo(const TransportFault& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class LibraryUpdaterTransportFaults : public LibraryUpdaterTest, public testing::WithParamInterface<TransportFault> {};
 

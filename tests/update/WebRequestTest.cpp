@@ -6,6 +6,7 @@
 #include <httplib.h>
 
 #include <algorithm>
+#include <ostream>
 
 namespace qingtan {
 namespace {
@@ -69,6 +70,10 @@ struct MethodCase {
     std::string body;
     std::vector<std::string> contentTypes; // every Content-Type line sent
 };
+
+void PrintTo(const MethodCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WebRequestMethods : public testing::TestWithParam<MethodCase> {};
 
@@ -343,6 +348,10 @@ struct FailureCase {
     std::string partialBody;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class WebRequestFailures : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(WebRequestFailures, areToldApartFromAnswers) {
@@ -452,6 +461,10 @@ struct TlsCase {
     std::string keyFile;
     std::string caFile;
 };
+
+void PrintTo(const TlsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WebRequestTlsRefusals : public testing::TestWithParam<TlsCase> {};
 

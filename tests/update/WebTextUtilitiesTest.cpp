@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace qingtan {
 namespace {
 
@@ -12,6 +14,10 @@ struct UrlCase {
     int port;
     std::string path;
 };
+
+void PrintTo(const UrlCase& c, std::ostream* out) {
+    *out << c.url;
+}
 
 class UrlParts : public testing::TestWithParam<UrlCase> {};
 
@@ -103,6 +109,10 @@ struct MergeCase {
     std::string merged;
     std::string newAfter;
 };
+
+void PrintTo(const MergeCase& c, std::ostream* out) {
+    *out << "\"" << c.oldCookies << "\" + \"" << c.newCookies << "\"";
+}
 
 class MergeCookiesTable : public testing::TestWithParam<MergeCase> {};
 
