@@ -69,7 +69,9 @@ MainWindow& Application::start() {
     m_state.rebuildMatcher();
 
     window->show();
-    splash->finish(window);
+    // Not QSplashScreen::finish: it processes events while waiting, and a close arriving then would end the window
+    // before the event loop runs, leaving a program without windows that never quits.
+    splash->close();
     return *window;
 }
 
