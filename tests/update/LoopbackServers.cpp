@@ -122,9 +122,14 @@ std::string readRequest(int socket) {
 } // namespace
 
 void SendAll(int socket, const std::string& bytes) {
+#ifdef MSG_NOSIGNAL
+    constexpr int flags = MSG_NOSIGNAL; // a client that has gone must not kill the test with SIGPIPE
+#else
+    constexpr int flags = 0;
+#endif
     std::size_t sent = 0;
     while (sent < bytes.size()) {
-        const ssize_t n = ::send(socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        const ssize_t n = ::send(socket, bytes.data() + sent, bytes.size() - sent, flags);
         if (n <= 0) {
             return;
         }
