@@ -1,0 +1,67 @@
+#include "UpdateCommand.h"
+
+#include "GbkCodec.h"
+#include "LibraryUpdater.h"
+
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace qingtan {
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage: qingtan-update [--dir DIR] [--server URL] [--ca-file FILE]
+
+Brings douyin_ck.txt and douyin_ver.txt in DIR (default: beside this program) in step with the
+word-library server, exactly as the desktop program does at every start, and prints the status text.
+
+  --dir DIR        the directory holding the library files
+  --server URL     the server's base URL (https, ending in "/"); default: the one built in
+  --ca-file FILE   an extra CA bundle to trust for the server's certificate
+  --help           show this text
+
+Exit status: 0 when the library is up to date, 1 when the update failed, 2 on bad arguments.
+)";
+
+std::filesystem::path pathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+} // namespace
+
+int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const std::filesystem::path& exeDir) {
+    UpdateContext context{exeDir, DefaultServerConfig(), {}, {}};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            out << kUsage;
+            return 0;
+        }
+        if ((arg != "--dir" && arg != "--server" && arg != "--ca-file") || i + 1 == args.size()) {
+            err << "qingtan-update: " << (i + 1 == args.size() ? arg + " needs a value" : "unknown argument: " + arg)
+                << "\n\n"
+                << kUsage;
+            return 2;
+        }
+        const std::string& value = args[++i];
+        if (arg == "--dir") {
+            context.directory = pathFromUtf8(value);
+        } else if (arg == "--server") {
+            context.server.baseUrl = value;
+        } else {
+            context.server.caFile = value;
+        }
+    }
+
+    ColorRef colour = kGreen;
+    context.showStatus = [&](const AnsiText& text, ColorRef shownColour) {
+        out << GbkCodec::toUtf8(text) << '\n';
+        colour = shownColour;
+    };
+    LibraryUpdater(context, GbkCodec::fromUtf8("在线词库"));
+    out.flush();
+    return colour == kRed ? 1 : 0;
+}
+
+} // namespace qingtan
