@@ -10,14 +10,26 @@ namespace qingtan {
 
 // Everything the program holds in memory while it runs: the loaded library, its matcher and the check state.
 // Made once by the application object and handed to the windows by reference.
-struct AppState {
+class AppState {
+public:
     WordLibrary library;
     TextArray libraryLines;
-    std::optional<WordMatcher> matcher{std::in_place, library};
     CheckState check;
 
-    // The matcher indexes the library, so it is rebuilt after every load.
-    void rebuildMatcher() { matcher.emplace(library); }
+    // The matcher of the current library. Built on first use: indexing a large library takes longer than loading
+    // it, and the window should not wait for that at start-up.
+    const WordMatcher& matcher() {
+        if (!m_matcher) {
+            m_matcher.emplace(library);
+        }
+        return *m_matcher;
+    }
+
+    // After every load, so the next check indexes the new words.
+    void libraryLoaded() { m_matcher.reset(); }
+
+private:
+    std::optional<WordMatcher> m_matcher;
 };
 
 } // namespace qingtan

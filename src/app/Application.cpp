@@ -66,7 +66,7 @@ MainWindow& Application::start() {
     }
 
     LoadWordLibrary(m_setup.directory, m_state.library, m_state.libraryLines, showStatus);
-    m_state.rebuildMatcher();
+    m_state.libraryLoaded();
 
     window->show();
     // Not QSplashScreen::finish: it processes events while waiting, and a close arriving then would end the window

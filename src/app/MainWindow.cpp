@@ -249,7 +249,7 @@ void MainWindow::OpenLibraryFile() {
 void MainWindow::CheckTitle() {
     const CategorySelection selection{m_checkAll->isChecked(), categoryTicks()};
     const ShowStatusFn showStatus = statusSink();
-    if (!RunCheck(m_context.state.check, *m_context.state.matcher, m_titleBox->toPlainText().toStdU16String(),
+    if (!RunCheck(m_context.state.check, m_context.state.matcher(), m_titleBox->toPlainText().toStdU16String(),
                   selection, showStatus)) {
         return;
     }

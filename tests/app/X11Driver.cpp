@@ -19,6 +19,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Windows come and go while the tree is walked; a request about one that has just gone is not an error here.
+int ignoreError(Display*, XErrorEvent*) {
+    return 0;
+}
 constexpr auto kPatience = std::chrono::seconds(60);
 
 std::string windowTitle(Display* display, Window window) {
@@ -49,7 +54,7 @@ std::optional<Window> findViewable(Display* display, Window parent, const std::s
     }
     std::optional<Window> found;
     for (unsigned int i = 0; i < count && !found; ++i) {
-        XWindowAttributes attributes;
+        XWindowAttributes attributes{};
         if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
             windowTitle(display, children[i]) == title) {
             found = children[i];
@@ -96,6 +101,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qingtan-x11-driver: no X display\n");
         return 2;
     }
+    XSetErrorHandler(ignoreError);
     const std::string title = argv[2];
 
     const auto started = Clock::now();
