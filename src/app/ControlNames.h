@@ -26,7 +26,9 @@ inline constexpr std::string_view kOfficialButtons[] = {"按钮EX2", "按钮EX3"
 inline constexpr std::string_view kThirdPartyButtons[] = {"按钮EX9", "按钮EX8", "按钮EX7", "按钮EX6"};
 inline constexpr std::string_view kOfficialPending = "标签EX3";
 inline constexpr std::string_view kThirdPartyPending = "标签EX1";
+inline constexpr std::string_view kMainFrame = "主窗口EX";
 inline constexpr std::string_view kReportBox = "编辑框报告";
+inline constexpr std::string_view kReportFrame = "窗口EX1";
 
 inline QString Q(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

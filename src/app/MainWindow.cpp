@@ -8,6 +8,7 @@
 #include "StatusLine.h"
 #include "TextUtilities.h"
 #include "TitleCheck.h"
+#include "WindowHeader.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -45,6 +46,7 @@ MainWindow::MainWindow(MainWindowContext context) : QWidget(nullptr), m_context(
     setWindowTitle(ui::MainWindowTitle());
     setFixedSize(550, 368);
     move(50, 50);
+    AddWindowHeader(*this, names::kMainFrame, ui::MainWindowTitle());
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::Q(names::kTabs));

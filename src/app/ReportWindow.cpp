@@ -3,6 +3,7 @@
 #include "AppTexts.h"
 #include "ControlNames.h"
 #include "TextUtilities.h"
+#include "WindowHeader.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -15,6 +16,7 @@ ReportWindow::ReportWindow(QWidget* owner, const AnsiText& report, std::function
     setWindowTitle(ui::ReportWindowTitle());
     setFixedSize(500, 600);
     move(50, 50);
+    AddWindowHeader(*this, names::kReportFrame, ui::ReportWindowTitle());
 
     m_reportBox->setObjectName(names::Q(names::kReportBox));
     m_reportBox->setGeometry(2, 31, 496, 566);

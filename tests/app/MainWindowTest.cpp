@@ -81,6 +81,7 @@ private slots:
         auto row = [](const char* name, const char* kind, const char* caption, const char* relativeTo, QRect rect) {
             QTest::newRow(name) << Q(name) << QString::fromLatin1(kind) << Q(caption) << Q(relativeTo) << rect;
         };
+        row("主窗口EX", "QLabel", "", "", QRect(4, 4, 24, 24));
         row("选择夹EX", "QTabWidget", "", "", QRect(1, 30, 548, 282));
         row("分组框EX3", "QGroupBox", "运行状态", "", QRect(1, 312, 548, 56));
         row("标签运行状态", "QLabel", "", "分组框EX3", QRect(3, 27, 540, 24));

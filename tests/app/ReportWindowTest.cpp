@@ -64,6 +64,7 @@ private slots:
         QCOMPARE(report->size(), QSize(500, 600));
         auto* box = report->findChild<QPlainTextEdit*>(Q("编辑框报告"));
         QCOMPARE(box->geometry(), QRect(2, 31, 496, 566));
+        QCOMPARE(report->findChild<QWidget*>(Q("窗口EX1"))->geometry(), QRect(4, 4, 24, 24));
         QCOMPARE(box->font().families().value(0), Q("微软雅黑"));
     }
 
