@@ -125,7 +125,14 @@ private slots:
         QCOMPARE(Q(harness.settingsUtf8()), selectedAfter == QStringLiteral("online") ? Q(kOnlineFile) : Q(kLocalFile));
     }
 
-    void realMessageBox_escapeCountsAsCancel() {
+    // A real box: Esc and its close button both count as Cancel.
+    void realMessageBox_closedWithoutButton_countsAsCancel_data() {
+        QTest::addColumn<bool>("useEscape");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("close button") << false;
+    }
+    void realMessageBox_closedWithoutButton_countsAsCancel() {
+        QFETCH(bool, useEscape);
         test::AppHarness harness;
         harness.writeSettings(kOnlineFile);
         MainWindow& window = harness.start();
@@ -144,7 +151,11 @@ private slots:
             seenQuestionIcon = box->icon() == QMessageBox::Question;
             seenOkAndCancel = box->standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel);
             seenOwner = box->parentWidget();
-            QTest::keyClick(box, Qt::Key_Escape);
+            if (useEscape) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                box->close(); // what the title bar's close button does
+            }
         });
         QTest::mouseClick(harness.find<QRadioButton>("单选框本地词库"), Qt::LeftButton);
 
