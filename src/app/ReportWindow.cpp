@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace qingtan {
 
@@ -15,7 +16,7 @@ ReportWindow::ReportWindow(QWidget* owner, const AnsiText& report, std::function
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ui::ReportWindowTitle());
     setFixedSize(500, 600);
-    move(50, 50);
+    placeBeside(owner);
     AddWindowHeader(*this, names::kReportFrame, ui::ReportWindowTitle());
 
     m_reportBox->setObjectName(names::Q(names::kReportBox));
@@ -24,6 +25,19 @@ ReportWindow::ReportWindow(QWidget* owner, const AnsiText& report, std::function
     font.setFamilies(ui::ReportFontFamilies());
     m_reportBox->setFont(font);
     setReport(report);
+}
+
+void ReportWindow::placeBeside(QWidget* owner) {
+    // Beside the main window when the screen has room, so the title stays in view for the next check.
+    move(50, 50);
+    if (!owner || !owner->screen()) {
+        return;
+    }
+    const QRect available = owner->screen()->availableGeometry();
+    const QPoint besideOwner = owner->frameGeometry().topRight() + QPoint(8, 0);
+    if (available.contains(QRect(besideOwner, frameSize()))) {
+        move(besideOwner);
+    }
 }
 
 ReportWindow::~ReportWindow() {

@@ -28,6 +28,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void placeBeside(QWidget* owner);
+
     QPlainTextEdit* m_reportBox;
     std::function<void()> m_onDestroyed;
 };
