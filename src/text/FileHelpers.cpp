@@ -83,11 +83,19 @@ bool NameExists(const std::filesystem::path& path) {
 }
 
 ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return {};
     }
-    ByteBuffer bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the size the file has now; a file that grows meanwhile is read to its new end below.
+    const std::streamoff size = in.tellg();
+    ByteBuffer bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in) {
+        bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     return in.bad() ? ByteBuffer() : bytes;
 }
 

@@ -3,6 +3,7 @@
 #include "GbkCodec.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qingtan {
 namespace {
@@ -38,9 +39,44 @@ std::string_view upToNul(std::string_view text) {
 } // namespace
 
 std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle, std::size_t from, bool ignoreCase) {
-    for (std::size_t pos = from; pos < text.size() && needle.size() <= text.size() - pos;
-         pos += CharacterLength(text, pos)) {
-        if (equalAt(text, pos, needle, ignoreCase)) {
+    if (needle.empty()) {
+        return from < text.size() ? from : std::string_view::npos;
+    }
+    if (from >= text.size() || needle.size() > text.size() - from) {
+        return std::string_view::npos;
+    }
+    const char* const begin = text.data();
+    const char* const last = begin + (text.size() - needle.size()); // the last place a match can begin
+    const char first = needle.front();
+
+    if (!ignoreCase && !IsLeadByte(first)) {
+        // Jump from one candidate byte to the next with memchr. A byte below 0x80 always ends a character, so the
+        // bytes after the last such byte (or after `from`) pair up from a character start: a candidate begins a
+        // character exactly when an even number of bytes of 0x80 or more stand right before it.
+        const char* knownStart = begin + from;
+        for (const char* p = knownStart; p <= last;) {
+            const char* hit = static_cast<const char*>(std::memchr(p, first, static_cast<std::size_t>(last - p) + 1));
+            if (!hit) {
+                break;
+            }
+            std::size_t highBytes = 0;
+            for (const char* q = hit; q > knownStart && IsLeadByte(q[-1]); --q) {
+                ++highBytes;
+            }
+            if (highBytes % 2 == 0 && std::memcmp(hit, needle.data(), needle.size()) == 0) {
+                return static_cast<std::size_t>(hit - begin);
+            }
+            knownStart = hit + 1; // a byte below 0x80 ends a character, whether it began one or not
+            p = hit + 1;
+        }
+        return std::string_view::npos;
+    }
+
+    const char firstFolded = lowerAscii(first);
+    const std::size_t lastPos = text.size() - needle.size();
+    for (std::size_t pos = from; pos <= lastPos; pos += CharacterLength(text, pos)) {
+        if ((ignoreCase ? lowerAscii(text[pos]) == firstFolded : text[pos] == first) &&
+            equalAt(text, pos, needle, ignoreCase)) {
             return pos;
         }
     }
@@ -71,20 +107,14 @@ int SplitNonEmpty(std::string_view text, std::string_view delimiter, int pieceLi
     }
     int cut = 0;
     std::size_t pieceStart = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (delimiter.size() <= text.size() - pos && equalAt(text, pos, delimiter, false)) {
-            if (pos > pieceStart) {
-                pieces.emplace_back(text.substr(pieceStart, pos - pieceStart));
-            }
-            if (pieceLimit > 0 && ++cut == pieceLimit) {
-                return static_cast<int>(pieces.size());
-            }
-            pos += delimiter.size();
-            pieceStart = pos;
-        } else {
-            pos += CharacterLength(text, pos);
+    for (std::size_t pos; (pos = FindAtCharacterStart(text, delimiter, pieceStart)) != std::string_view::npos;) {
+        if (pos > pieceStart) {
+            pieces.emplace_back(text.substr(pieceStart, pos - pieceStart));
         }
+        if (pieceLimit > 0 && ++cut == pieceLimit) {
+            return static_cast<int>(pieces.size());
+        }
+        pieceStart = pos + delimiter.size();
     }
     if (pieceStart < text.size()) {
         pieces.emplace_back(text.substr(pieceStart));

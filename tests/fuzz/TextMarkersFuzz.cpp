@@ -4,10 +4,30 @@
 
 #include <cstdlib>
 
+namespace {
+
+// The character-start search as plainly as it can be written: step character by character and compare.
+std::size_t referenceFind(std::string_view text, std::string_view needle, std::size_t from) {
+    for (std::size_t pos = from; pos < text.size(); pos += qingtan::CharacterLength(text, pos)) {
+        if (text.substr(pos, needle.size()) == needle && needle.size() <= text.size() - pos) {
+            return pos;
+        }
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qingtan;
     const auto fields = fuzz::Fields(data, size, 4);
     const std::string_view text = fields[0];
+
+    for (const std::size_t from : {std::size_t{0}, text.size() / 3}) {
+        if (FindAtCharacterStart(text, fields[1], from) != referenceFind(text, fields[1], from)) {
+            std::abort();
+        }
+    }
 
     const AnsiText between = TextBetween(text, fields[1], fields[2]);
     if (!between.empty() && text.find(between) == std::string_view::npos) {

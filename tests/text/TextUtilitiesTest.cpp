@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
+#include <random>
+
 namespace qingtan {
 namespace {
 
@@ -16,6 +20,10 @@ struct BetweenCase {
     AnsiText end;
     AnsiText expected;
 };
+
+void PrintTo(const BetweenCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TextBetweenTest : public testing::TestWithParam<BetweenCase> {};
 
@@ -53,6 +61,10 @@ struct SplitCase {
     TextArray expected;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class SplitNonEmptyTest : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitNonEmptyTest, GivesNonEmptyPieces) {
@@ -75,6 +87,41 @@ INSTANTIATE_TEST_SUITE_P(Table, SplitNonEmptyTest,
                                          SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
                                          SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}}),
                          [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+TEST(FindAtCharacterStart, AgreesWithCharacterByCharacterSearchOnRandomTexts) {
+    // Few distinct bytes, so markers, trail bytes that look like markers and long runs of lead bytes all occur.
+    static constexpr char kBytes[] = {'|', '<', 'a', 'A', '\x81', '\xD6', '\xA1'};
+    std::mt19937 random(936);
+    auto randomText = [&](std::size_t maxLength) {
+        std::string text(random() % (maxLength + 1), ' ');
+        for (char& c : text) {
+            c = kBytes[random() % sizeof kBytes];
+        }
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = randomText(40);
+        const std::string needle = randomText(3);
+        const std::size_t from = text.empty() ? 0 : random() % text.size();
+        const bool ignoreCase = round % 3 == 0;
+        std::size_t expected = std::string_view::npos;
+        for (std::size_t pos = from; pos < text.size(); pos += CharacterLength(text, pos)) {
+            std::string here = text.substr(pos, needle.size());
+            std::string wanted = needle;
+            if (ignoreCase) {
+                for (std::string* t : {&here, &wanted}) {
+                    std::transform(t->begin(), t->end(), t->begin(), [](char c) { return c == 'A' ? 'a' : c; });
+                }
+            }
+            if (here == wanted && needle.size() <= text.size() - pos) {
+                expected = pos;
+                break;
+            }
+        }
+        ASSERT_EQ(FindAtCharacterStart(text, needle, from, ignoreCase), expected)
+            << test::hex(text) << " / " << test::hex(needle) << " from " << from;
+    }
+}
 
 TEST(FindTextFrom, FindsAtAnyByteFromStartPosition) {
     const AnsiText text = gbk("中亅文");
