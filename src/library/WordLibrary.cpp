@@ -11,8 +11,8 @@ bool ParseLibraryText(std::string_view text, WordLibrary& library, TextArray& li
         return false;
     }
     for (const AnsiText& line : libraryLines) {
-        if (const auto category = CategoryFromName(TextBetween(line, "<", ">|"))) {
-            SplitNonEmpty(TextBetween(line, ">|", "|<"), "|", library[*category]);
+        if (const auto category = CategoryFromName(ViewBetween(line, "<", ">|"))) {
+            SplitNonEmpty(ViewBetween(line, ">|", "|<"), "|", library[*category]);
         }
     }
     return true;

@@ -3,7 +3,6 @@
 #include "GbkCodec.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace qingtan {
 namespace {
@@ -45,59 +44,51 @@ std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle,
     if (from >= text.size() || needle.size() > text.size() - from) {
         return std::string_view::npos;
     }
-    const char* const begin = text.data();
-    const char* const last = begin + (text.size() - needle.size()); // the last place a match can begin
-    const char first = needle.front();
-
-    if (!ignoreCase && !IsLeadByte(first)) {
-        // Jump from one candidate byte to the next with memchr. A byte below 0x80 always ends a character, so the
-        // bytes after the last such byte (or after `from`) pair up from a character start: a candidate begins a
-        // character exactly when an even number of bytes of 0x80 or more stand right before it.
-        const char* knownStart = begin + from;
-        for (const char* p = knownStart; p <= last;) {
-            const char* hit = static_cast<const char*>(std::memchr(p, first, static_cast<std::size_t>(last - p) + 1));
-            if (!hit) {
-                break;
+    if (!ignoreCase) {
+        // The hot loop of library loading: one compare and one step per character, no calls.
+        const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+        const auto first = static_cast<unsigned char>(needle.front());
+        const std::size_t lastPos = text.size() - needle.size(); // the last place a match can begin
+        // Markers and delimiters are one or two bytes: those are compared inline.
+        const auto second = static_cast<unsigned char>(needle.size() > 1 ? needle[1] : 0);
+        for (std::size_t pos = from; pos <= lastPos; pos += 1 + (bytes[pos] >> 7)) {
+            if (bytes[pos] == first &&
+                (needle.size() == 1 ||
+                 (bytes[pos + 1] == second && (needle.size() == 2 || text.compare(pos, needle.size(), needle) == 0)))) {
+                return pos;
             }
-            std::size_t highBytes = 0;
-            for (const char* q = hit; q > knownStart && IsLeadByte(q[-1]); --q) {
-                ++highBytes;
-            }
-            if (highBytes % 2 == 0 && std::memcmp(hit, needle.data(), needle.size()) == 0) {
-                return static_cast<std::size_t>(hit - begin);
-            }
-            knownStart = hit + 1; // a byte below 0x80 ends a character, whether it began one or not
-            p = hit + 1;
         }
         return std::string_view::npos;
     }
 
-    const char firstFolded = lowerAscii(first);
+    const char firstFolded = lowerAscii(needle.front());
     const std::size_t lastPos = text.size() - needle.size();
     for (std::size_t pos = from; pos <= lastPos; pos += CharacterLength(text, pos)) {
-        if ((ignoreCase ? lowerAscii(text[pos]) == firstFolded : text[pos] == first) &&
-            equalAt(text, pos, needle, ignoreCase)) {
+        if (lowerAscii(text[pos]) == firstFolded && equalAt(text, pos, needle, true)) {
             return pos;
         }
     }
     return std::string_view::npos;
 }
 
-AnsiText TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker, int startPosition,
-                     bool ignoreCase) {
-    const AnsiText start = expandQuoteToken(startMarker);
-    const AnsiText end = expandQuoteToken(endMarker);
-    const std::size_t from = static_cast<std::size_t>(std::max(startPosition, 1) - 1);
-    const std::size_t startAt = FindAtCharacterStart(text, start, from, ignoreCase);
+std::string_view ViewBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker,
+                             std::size_t from, bool ignoreCase) {
+    const std::size_t startAt = FindAtCharacterStart(text, startMarker, from, ignoreCase);
     if (startAt == std::string_view::npos) {
         return {};
     }
-    const std::size_t contentAt = startAt + start.size();
-    const std::size_t endAt = FindAtCharacterStart(text, end, contentAt, ignoreCase);
+    const std::size_t contentAt = startAt + startMarker.size();
+    const std::size_t endAt = FindAtCharacterStart(text, endMarker, contentAt, ignoreCase);
     if (endAt == std::string_view::npos) {
         return {};
     }
-    return AnsiText(text.substr(contentAt, endAt - contentAt));
+    return text.substr(contentAt, endAt - contentAt);
+}
+
+AnsiText TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker, int startPosition,
+                     bool ignoreCase) {
+    const std::size_t from = static_cast<std::size_t>(std::max(startPosition, 1) - 1);
+    return AnsiText(ViewBetween(text, expandQuoteToken(startMarker), expandQuoteToken(endMarker), from, ignoreCase));
 }
 
 int SplitNonEmpty(std::string_view text, std::string_view delimiter, int pieceLimit, TextArray& pieces) {

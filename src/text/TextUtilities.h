@@ -28,6 +28,10 @@ std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle,
 AnsiText TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker,
                      int startPosition = 1, bool ignoreCase = false);
 
+// TextBetween without the "#引号" token and without a copy: a view into `text`, from byte `from` (0-based).
+std::string_view ViewBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker,
+                             std::size_t from = 0, bool ignoreCase = false);
+
 // Fills `pieces` with the non-empty pieces of `text` between delimiters (default ","), found where a character
 // begins; a positive pieceLimit stops after that many pieces, empty ones included. Returns the number of members.
 int SplitNonEmpty(std::string_view text, std::string_view delimiter, int pieceLimit, TextArray& pieces);
