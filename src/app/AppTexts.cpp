@@ -77,10 +77,6 @@ QString UpdatingText() {
     return fromUtf8("正在检查词库更新……");
 }
 
-QString IconCharacter() {
-    return fromUtf8("青");
-}
-
 QStringList ReportFontFamilies() {
     return {fromUtf8("微软雅黑"), fromUtf8("Microsoft YaHei"), fromUtf8("Noto Sans CJK SC"), fromUtf8("Noto Sans CJK")};
 }

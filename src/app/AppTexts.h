@@ -29,8 +29,7 @@ QString PendingText();            // 等待添加……
 QString SwitchCaption();          // 是否需要切换词库
 QString SwitchToLocalQuestion();
 QString SwitchToOnlineQuestion();
-QString UpdatingText();  // shown on the splash while the library is refreshed
-QString IconCharacter(); // 青, drawn in the program's icon
+QString UpdatingText(); // shown on the splash while the library is refreshed
 
 // 微软雅黑 first; where it is not installed, a CJK family that the platform has.
 QStringList ReportFontFamilies();

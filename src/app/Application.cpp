@@ -56,7 +56,8 @@ MainWindow& Application::start() {
     showStatus(ui::StartedStatus(), kGreen);
     const AnsiText librarySource = window->restoreLibrarySource();
 
-    std::unique_ptr<QSplashScreen> splash = showSplash();
+    // With the local library there is no server to wait for, and a splash would only delay the window.
+    std::unique_ptr<QSplashScreen> splash = librarySource == ui::LocalValue() ? nullptr : showSplash();
     if (m_setup.updateLibrary) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         ThrottledEventPump pump(kEventInterval,
@@ -71,7 +72,9 @@ MainWindow& Application::start() {
     window->show();
     // Not QSplashScreen::finish: it processes events while waiting, and a close arriving then would end the window
     // before the event loop runs, leaving a program without windows that never quits.
-    splash->close();
+    if (splash) {
+        splash->close();
+    }
     return *window;
 }
 
