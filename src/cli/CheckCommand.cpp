@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 
 #include "CheckReport.h"
+#include "FileHelpers.h"
 #include "GbkCodec.h"
 #include "JsonReport.h"
 #include "TitleCheck.h"
@@ -50,10 +51,6 @@ struct Options {
     bool help = false;
 };
 
-std::filesystem::path pathFromUtf8(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 std::optional<Category> categoryFromUtf8(std::string_view name) {
     for (const Category category : kAllCategories) {
         if (CategoryNameUtf8(category) == name) {
@@ -82,11 +79,11 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& args, 
             }
             const std::string& value = args[++i];
             if (arg == "--library") {
-                options.library = pathFromUtf8(value);
+                options.library = PathFromUtf8(value);
                 continue;
             }
             if (arg == "--titles") {
-                options.titlesFile = pathFromUtf8(value);
+                options.titlesFile = PathFromUtf8(value);
                 continue;
             }
             const auto category = categoryFromUtf8(value);

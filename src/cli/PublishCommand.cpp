@@ -31,10 +31,6 @@ Exit status: 0 when published, 1 when the library was refused or a file could no
 be written (nothing is written for a refused library), 2 on bad arguments.
 )";
 
-std::filesystem::path pathFromUtf8(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 std::string lineName(std::size_t number) {
     return "line " + std::to_string(number);
 }
@@ -118,7 +114,7 @@ int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, s
         return kPublishUsage;
     }
 
-    const std::filesystem::path libraryPath = pathFromUtf8(*library);
+    const std::filesystem::path libraryPath = PathFromUtf8(*library);
     std::error_code error;
     if (!std::filesystem::is_regular_file(libraryPath, error)) {
         err << "qingtan-publish: cannot read the library " << *library << "\n";
@@ -131,7 +127,7 @@ int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, s
         return kPublishRefused;
     }
 
-    const std::filesystem::path dir = pathFromUtf8(*outDir);
+    const std::filesystem::path dir = PathFromUtf8(*outDir);
     std::filesystem::create_directories(dir, error);
     const std::string payload = Base64Encode(bytes);
     // The library goes first: a server caught between the two writes still offers the old version, so no program

@@ -1,5 +1,6 @@
 #include "UpdateCommand.h"
 
+#include "FileHelpers.h"
 #include "GbkCodec.h"
 #include "LibraryUpdater.h"
 
@@ -23,10 +24,6 @@ word-library server, exactly as the desktop program does at every start, and pri
 Exit status: 0 when the library is up to date, 1 when the update failed, 2 on bad arguments.
 )";
 
-std::filesystem::path pathFromUtf8(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 } // namespace
 
 int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -46,7 +43,7 @@ int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, st
         }
         const std::string& value = args[++i];
         if (arg == "--dir") {
-            context.directory = pathFromUtf8(value);
+            context.directory = PathFromUtf8(value);
         } else if (arg == "--server") {
             context.server.baseUrl = value;
         } else {

@@ -25,6 +25,9 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 
 namespace qingtan {
 
+// A path given as UTF-8 (a command-line argument), on every platform.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
 // The directory of the running executable, where the library and settings files live.
 std::filesystem::path ExecutableDirectory();
 
