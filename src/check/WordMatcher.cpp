@@ -3,8 +3,6 @@
 #include "TextUtilities.h"
 
 #include <algorithm>
-#include <numeric>
-#include <unordered_map>
 
 namespace qingtan {
 namespace {
@@ -21,42 +19,40 @@ std::vector<char> characterStarts(std::string_view title) {
 } // namespace
 
 WordMatcher::WordMatcher(const WordLibrary& library) : m_library(library) {
-    // Gather the distinct words and, for each, the list entries that hold it.
-    std::unordered_map<std::string_view, std::uint32_t> patternIds;
-    std::vector<std::string_view> patterns;
-    std::vector<std::vector<Entry>> entriesPerPattern;
+    // Every non-empty list entry, then sorted by its word: equal words stand together, each run in list order
+    // (the sort is stable), and the runs come in the order the trie is built in.
+    std::vector<Entry> entries;
     for (const Category category : kAllCategories) {
         const WordList& words = library[category];
         for (std::size_t index = 0; index < words.size(); ++index) {
-            if (words[index].empty()) {
-                continue; // an empty word never matches
+            if (!words[index].empty()) { // an empty word never matches
+                entries.push_back({category, static_cast<std::uint32_t>(index)});
             }
-            const auto [it, added] = patternIds.try_emplace(words[index], static_cast<std::uint32_t>(patterns.size()));
-            if (added) {
-                patterns.push_back(words[index]);
-                entriesPerPattern.emplace_back();
-            }
-            entriesPerPattern[it->second].push_back({category, static_cast<std::uint32_t>(index)});
         }
     }
-    m_entryBegin.reserve(patterns.size() + 1);
-    for (const auto& entries : entriesPerPattern) {
-        m_entryBegin.push_back(static_cast<std::uint32_t>(m_entries.size()));
-        m_entries.insert(m_entries.end(), entries.begin(), entries.end());
-    }
-    m_entryBegin.push_back(static_cast<std::uint32_t>(m_entries.size()));
+    const auto word = [&library](const Entry& entry) -> std::string_view {
+        return library[entry.category][entry.index];
+    };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&word](const Entry& a, const Entry& b) { return word(a) < word(b); });
 
-    buildTrie(std::move(patterns));
+    std::vector<std::string_view> patterns;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i == 0 || word(entries[i]) != word(entries[i - 1])) {
+            patterns.push_back(word(entries[i]));
+            m_entryBegin.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    m_entryBegin.push_back(static_cast<std::uint32_t>(entries.size()));
+    m_entries = std::move(entries);
+
+    buildTrie(patterns);
     buildFailureLinks();
 }
 
-// Builds the trie level by level from the sorted words: the words below a node form one consecutive range, and its
-// children split that range by the byte at the node's depth, so each node's children get consecutive ids.
-void WordMatcher::buildTrie(std::vector<std::string_view> patterns) {
-    std::vector<std::uint32_t> order(patterns.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return patterns[a] < patterns[b]; });
-
+// Builds the trie level by level from the sorted distinct words: the words below a node form one consecutive range,
+// and its children split that range by the byte at the node's depth, so each node's children get consecutive ids.
+void WordMatcher::buildTrie(const std::vector<std::string_view>& patterns) {
     struct Pending {
         NodeId node;
         std::size_t begin;
@@ -72,22 +68,22 @@ void WordMatcher::buildTrie(std::vector<std::string_view> patterns) {
     };
     addNode(0, 0);
 
-    std::vector<Pending> level{{kRoot, 0, order.size()}};
+    std::vector<Pending> level{{kRoot, 0, patterns.size()}};
     std::vector<Pending> next;
     for (std::uint32_t depth = 0; !level.empty(); ++depth) {
         next.clear();
         for (const Pending& pending : level) {
             std::size_t i = pending.begin;
             // Sorted order puts the word that ends here first in its range.
-            if (i < pending.end && patterns[order[i]].size() == depth) {
-                m_pattern[pending.node] = order[i];
+            if (i < pending.end && patterns[i].size() == depth) {
+                m_pattern[pending.node] = static_cast<std::uint32_t>(i);
                 ++i;
             }
             m_firstChild[pending.node] = static_cast<NodeId>(m_label.size());
             while (i < pending.end) {
-                const unsigned char byte = static_cast<unsigned char>(patterns[order[i]][depth]);
+                const unsigned char byte = static_cast<unsigned char>(patterns[i][depth]);
                 std::size_t groupEnd = i + 1;
-                while (groupEnd < pending.end && static_cast<unsigned char>(patterns[order[groupEnd]][depth]) == byte) {
+                while (groupEnd < pending.end && static_cast<unsigned char>(patterns[groupEnd][depth]) == byte) {
                     ++groupEnd;
                 }
                 next.push_back({addNode(byte, depth + 1), i, groupEnd});
@@ -106,7 +102,11 @@ WordMatcher::NodeId WordMatcher::child(NodeId node, unsigned char byte) const {
     if (node == kRoot) {
         return m_rootChild[byte];
     }
-    const auto first = m_label.begin() + m_firstChild[node];
+    const NodeId firstChild = m_firstChild[node];
+    if (m_childCount[node] == 1) { // most nodes of a large library have one child
+        return m_label[firstChild] == byte ? firstChild : kRoot;
+    }
+    const auto first = m_label.begin() + firstChild;
     const auto last = first + m_childCount[node];
     const auto hit = std::lower_bound(first, last, byte);
     return (hit != last && *hit == byte) ? static_cast<NodeId>(hit - m_label.begin()) : kRoot;

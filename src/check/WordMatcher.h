@@ -46,14 +46,14 @@ private:
     };
 
     NodeId child(NodeId node, unsigned char byte) const;
-    void buildTrie(std::vector<std::string_view> patterns);
+    void buildTrie(const std::vector<std::string_view>& patterns);
     void buildFailureLinks();
     template <typename OnMatch>
     void scan(std::string_view title, OnMatch&& onMatch) const;
 
     const WordLibrary& m_library;
 
-    // Distinct words; each lists the word-list entries that hold it.
+    // The word-list entries grouped by distinct word (a pattern); each group is in list order.
     std::vector<std::uint32_t> m_entryBegin; // per pattern, into m_entries; one extra at the end
     std::vector<Entry> m_entries;
 
