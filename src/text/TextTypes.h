@@ -14,7 +14,7 @@ using AnsiText = std::string;
 using WideText = std::u16string;
 // Raw bytes as read from a file or the network; may hold NUL bytes.
 using ByteBuffer = std::string;
-// An ordered array of texts; the specification's 1-based members are 0-based here.
+// An ordered array of texts, indexed from 0.
 using TextArray = std::vector<AnsiText>;
 
 // A Windows COLORREF, 0x00BBGGRR.
