@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -37,8 +38,13 @@ unsigned long processId() {
     return GetCurrentProcessId();
 }
 
+// MOVEFILE_WRITE_THROUGH returns only when the rename is on disk: nothing is left to sync.
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool syncDirectory(const std::filesystem::path&) {
+    return true;
 }
 #else
 bool writeDurably(const std::filesystem::path& path, std::string_view bytes) {
@@ -65,7 +71,19 @@ unsigned long processId() {
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
+
+// A rename lives in the directory: until the directory itself is synced, a power cut can bring back the old name.
+// File systems that cannot sync a directory (EINVAL) keep their renames by other means.
+bool syncDirectory(const std::filesystem::path& directory) {
+    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    return ::close(fd) == 0 && ok;
+}
 #endif
+
 
 // A name of its own per process and call, so concurrent writers never share a temporary file.
 std::filesystem::path temporarySibling(const std::filesystem::path& path) {
@@ -75,6 +93,22 @@ std::filesystem::path temporarySibling(const std::filesystem::path& path) {
     return temp;
 }
 
+bool allDigits(std::u8string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char8_t c) { return c >= u8'0' && c <= u8'9'; });
+}
+
+// "<name>.part<process>-<count>", as temporarySibling makes them.
+bool isTemporaryOf(const std::filesystem::path& candidate, const std::filesystem::path& path) {
+    const std::u8string name = candidate.filename().u8string();
+    const std::u8string prefix = path.filename().u8string() + u8".part";
+    if (!name.starts_with(prefix)) {
+        return false;
+    }
+    const std::u8string_view rest = std::u8string_view(name).substr(prefix.size());
+    const std::size_t dash = rest.find(u8'-');
+    return dash != std::u8string_view::npos && allDigits(rest.substr(0, dash)) && allDigits(rest.substr(dash + 1));
+}
+
 } // namespace
 
 bool NameExists(const std::filesystem::path& path) {
@@ -82,7 +116,15 @@ bool NameExists(const std::filesystem::path& path) {
     return std::filesystem::exists(path, error);
 }
 
+bool IsRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
 ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
+    if (!IsRegularFile(path)) {
+        return {};
+    }
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return {};
@@ -108,12 +150,23 @@ bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path temp = temporarySibling(path);
-    if (writeDurably(temp, bytes) && replaceFile(temp, path)) {
-        return true;
+    if (!writeDurably(temp, bytes) || !replaceFile(temp, path)) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        return false;
     }
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
+    return syncDirectory(path.parent_path());
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path directory = path.parent_path().empty() ? "." : path.parent_path();
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (isTemporaryOf(it->path(), path) && it->is_regular_file(ignored)) {
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
 }
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) {

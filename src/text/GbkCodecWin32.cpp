@@ -1,7 +1,6 @@
 #include "GbkCodec.h"
 
 #include <climits>
-#include <stdexcept>
 #include <windows.h>
 
 namespace qingtan {
@@ -9,18 +8,17 @@ namespace {
 
 constexpr UINT kGbk = 936;
 
-int checkedLength(std::size_t size) {
-    if (size > static_cast<std::size_t>(INT_MAX)) {
-        throw std::length_error("text too long to convert");
-    }
-    return static_cast<int>(size);
+// The calls count in int: a longer text (over 2 GiB, far beyond any library or title) converts to nothing rather
+// than to a part of itself.
+bool fitsInt(std::size_t size) {
+    return size <= static_cast<std::size_t>(INT_MAX);
 }
 
 WideText multiByteToWide(UINT codePage, std::string_view input) {
-    if (input.empty()) {
+    if (input.empty() || !fitsInt(input.size())) {
         return {};
     }
-    const int length = checkedLength(input.size());
+    const int length = static_cast<int>(input.size());
     const int needed = MultiByteToWideChar(codePage, 0, input.data(), length, nullptr, 0);
     if (needed <= 0) {
         return {};
@@ -31,10 +29,10 @@ WideText multiByteToWide(UINT codePage, std::string_view input) {
 }
 
 std::string wideToMultiByte(UINT codePage, std::u16string_view input) {
-    if (input.empty()) {
+    if (input.empty() || !fitsInt(input.size())) {
         return {};
     }
-    const int length = checkedLength(input.size());
+    const int length = static_cast<int>(input.size());
     const auto* source = reinterpret_cast<const wchar_t*>(input.data());
     const int needed = WideCharToMultiByte(codePage, 0, source, length, nullptr, 0, nullptr, nullptr);
     if (needed <= 0) {
@@ -46,6 +44,10 @@ std::string wideToMultiByte(UINT codePage, std::u16string_view input) {
 }
 
 } // namespace
+
+bool GbkCodec::available() {
+    return IsValidCodePage(kGbk) != 0;
+}
 
 WideText GbkCodec::toWide(std::string_view gbk) {
     return multiByteToWide(kGbk, gbk);

@@ -51,7 +51,7 @@ std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle,
         const std::size_t lastPos = text.size() - needle.size(); // the last place a match can begin
         // Markers and delimiters are one or two bytes: those are compared inline.
         const auto second = static_cast<unsigned char>(needle.size() > 1 ? needle[1] : 0);
-        for (std::size_t pos = from; pos <= lastPos; pos += 1 + (bytes[pos] >> 7)) {
+        for (std::size_t pos = from; pos <= lastPos; pos += 1 + IsLeadByte(static_cast<char>(bytes[pos]))) {
             if (bytes[pos] == first &&
                 (needle.size() == 1 ||
                  (bytes[pos + 1] == second && (needle.size() == 2 || text.compare(pos, needle.size(), needle) == 0)))) {

@@ -7,9 +7,10 @@
 
 namespace qingtan {
 
-// True when the byte begins a two-byte GBK character (it and the byte after it are one character).
+// True when the byte begins a two-byte GBK character (it and the byte after it are one character): 0x81 to 0xFE.
+// 0x80 (the euro sign in code page 936) and 0xFF are characters of one byte.
 inline bool IsLeadByte(char byte) {
-    return static_cast<unsigned char>(byte) >= 0x80;
+    return static_cast<unsigned char>(static_cast<unsigned char>(byte) - 0x81) < 0x7E;
 }
 
 // Bytes of the character that begins at `pos`: 2 for a lead byte, else 1.

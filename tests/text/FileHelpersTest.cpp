@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace qingtan {
 namespace {
 
@@ -23,6 +26,42 @@ TEST(FileHelpers, AtomicWriteReplacesWholeFileAndLeavesNoTemporary) {
     ASSERT_TRUE(WriteFileAtomically(dir / "lib.txt", "new"));
     EXPECT_EQ(dir.read("lib.txt"), "new");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// A directory opens as a stream on Linux and reports an absurd size: reading one must not allocate that.
+TEST(FileHelpers, ReadTakesRegularFilesOnly) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "douyin_ck.txt");
+    EXPECT_EQ(ReadWholeFile(dir / "douyin_ck.txt"), "");
+    EXPECT_FALSE(IsRegularFile(dir / "douyin_ck.txt"));
+    dir.write("f.txt", "x");
+    EXPECT_TRUE(IsRegularFile(dir / "f.txt"));
+    EXPECT_FALSE(IsRegularFile(dir / "missing"));
+}
+
+TEST(FileHelpers, LeftoverTemporariesOfTheFileAreRemovedAndNothingElse) {
+    test::TempDir dir;
+    const std::vector<std::string> leftovers{"lib.txt.part123-4", "lib.txt.part9-17"};
+    const std::vector<std::string> others{"lib.txt",          "lib.txt.partial",  "lib.txt.part12",
+                                          "lib.txt.part1-1x", "lib.txt.part-1",   "lib.txt.part1-",
+                                          "other.txt.part1-1", "xlib.txt.part1-1", "lib.txt.part1-1.bak"};
+    for (const auto& name : leftovers) {
+        dir.write(name, "partial");
+    }
+    for (const auto& name : others) {
+        dir.write(name, "keep");
+    }
+    std::filesystem::create_directory(dir / "lib.txt.part5-5"); // not a file this program wrote
+
+    RemoveLeftoverTemporaries(dir / "lib.txt");
+
+    for (const auto& name : leftovers) {
+        EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+    }
+    for (const auto& name : others) {
+        EXPECT_EQ(dir.read(name), "keep") << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "lib.txt.part5-5"));
 }
 
 TEST(FileHelpers, AtomicWriteIntoMissingDirectoryFailsCleanly) {

@@ -1,5 +1,9 @@
 #include "GbkCodec.h"
 
+#ifndef _WIN32
+#include "IconvConverter.h"
+#endif
+
 #include "TestText.h"
 #include "TextUtilities.h"
 
@@ -33,6 +37,29 @@ TEST(WideToOemText, UnrepresentableCharacterBecomesQuestionMark) {
     EXPECT_EQ(WideToOemText(std::u16string{u'a', u'\xD83D'}), "a?");
 }
 
+// iconv drops the tag characters (U+E0000-U+E007F, inside flag emoji) without a trace, which would join the
+// characters on either side into a word the title does not hold.
+TEST(WideToOemText, TagCharacterBecomesQuestionMarkInsteadOfVanishing) {
+    EXPECT_EQ(WideToOemText(u"第\U000E0001一"), test::gbk("第?一"));
+    EXPECT_EQ(WideToOemText(u"\U000E007F"), "?");
+}
+
+TEST(WideToOemText, NoCodePointVanishes) {
+    for (char32_t cp = 1; cp < 0x110000; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF) {
+            continue;
+        }
+        std::u16string wide;
+        if (cp < 0x10000) {
+            wide.push_back(static_cast<char16_t>(cp));
+        } else {
+            wide.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            wide.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        }
+        ASSERT_FALSE(WideToOemText(wide).empty()) << std::hex << static_cast<unsigned long>(cp);
+    }
+}
+
 TEST(WideToOemText, StopsAtNulAndEmptyGivesEmpty) {
     EXPECT_EQ(WideToOemText(std::u16string_view(u"ab\0cd", 5)), "ab");
     EXPECT_EQ(WideToOemText(u""), "");
@@ -61,6 +88,18 @@ TEST(GbkCodec, Utf8ConversionsMeetInCodePage936) {
     EXPECT_EQ(GbkCodec::toUtf8("\xD6\xD0\xCE\xC4"), "中文");
     EXPECT_EQ(GbkCodec::wideToUtf8(u"😀"), "😀");
 }
+
+TEST(GbkCodec, IsAvailableHere) {
+    EXPECT_TRUE(GbkCodec::available());
+}
+
+#ifndef _WIN32
+TEST(IconvConverter, EncodingsIconvLacksGiveAConverterThatConvertsToNothingWithoutThrowing) {
+    IconvConverter converter("NO-SUCH-ENCODING", "UTF-8");
+    EXPECT_FALSE(converter.ok());
+    EXPECT_EQ(converter.convert("abc", 1, "?"), "");
+}
+#endif
 
 } // namespace
 } // namespace qingtan

@@ -45,7 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
                     BetweenCase{"QuoteToken", gbk("name=\"v\";"), gbk("=#引号"), gbk("#引号;"), "v"},
                     // 81 3E is one character: its trail byte cannot begin the marker ">|".
                     BetweenCase{"MarkerInsideTrailByteIgnored", "<\x81>|a|<", "<", ">|", ""},
-                    BetweenCase{"MarkerAfterDoubleByteCharacter", gbk("中<x>"), "<", ">", "x"}),
+                    BetweenCase{"MarkerAfterDoubleByteCharacter", gbk("中<x>"), "<", ">", "x"},
+                    // 0x80 (the euro sign) and 0xFF are one-byte characters: the marker after them is seen.
+                    BetweenCase{"MarkerAfterEuroSign", "<\x80>|a|<", "<", ">|", "\x80"},
+                    BetweenCase{"ClosingMarkerAfterEuroSign", "<a>|b\x80|<", ">|", "|<", "b\x80"},
+                    BetweenCase{"ClosingMarkerAfterFF", "<a>|b\xFF|<", ">|", "|<", "b\xFF"}),
     [](const testing::TestParamInfo<BetweenCase>& info) { return std::string(info.param.name); });
 
 TEST(TextBetween, StartPositionBelowOneCountsAsOne) {
@@ -85,12 +89,14 @@ INSTANTIATE_TEST_SUITE_P(Table, SplitNonEmptyTest,
                                          SplitCase{"LoneLfIsNotCrLf", "a\nb", "\r\n", 0, {"a\nb"}},
                                          SplitCase{"LimitCountsEmptyPieces", "|a|b|c", "|", 2, {"a"}},
                                          SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
-                                         SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}}),
+                                         SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}},
+                                         SplitCase{"DelimiterAfterEuroSign", "a\x80|b", "|", 0, {"a\x80", "b"}},
+                                         SplitCase{"DelimiterAfterFF", "\xFF|b", "|", 0, {"\xFF", "b"}}),
                          [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 TEST(FindAtCharacterStart, AgreesWithCharacterByCharacterSearchOnRandomTexts) {
     // Few distinct bytes, so markers, trail bytes that look like markers and long runs of lead bytes all occur.
-    static constexpr char kBytes[] = {'|', '<', 'a', 'A', '\x81', '\xD6', '\xA1'};
+    static constexpr char kBytes[] = {'|', '<', 'a', 'A', '\x80', '\x81', '\xD6', '\xA1', '\xFE', '\xFF'};
     std::mt19937 random(936);
     auto randomText = [&](std::size_t maxLength) {
         std::string text(random() % (maxLength + 1), ' ');
@@ -120,6 +126,13 @@ TEST(FindAtCharacterStart, AgreesWithCharacterByCharacterSearchOnRandomTexts) {
         }
         ASSERT_EQ(FindAtCharacterStart(text, needle, from, ignoreCase), expected)
             << test::hex(text) << " / " << test::hex(needle) << " from " << from;
+    }
+}
+
+TEST(CharacterLength, OnlyBytes81ToFEBeginTwoByteCharacters) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string text{static_cast<char>(byte), 'a'};
+        EXPECT_EQ(CharacterLength(text, 0), byte >= 0x81 && byte <= 0xFE ? 2u : 1u) << byte;
     }
 }
 
