@@ -145,16 +145,27 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
     WordLibrary library;
     TextArray libraryLines;
     const std::filesystem::path libraryFile = options.library.value_or(exeDir / kLibraryFileName);
-    if (!LoadWordLibraryFile(libraryFile, library, libraryLines, toStatusText)) {
+    const LibraryLoadResult load = LoadWordLibraryFile(libraryFile, library, libraryLines, toStatusText);
+    if (!load) {
         err << statusText << '\n';
+        if (load.fault) {
+            err << "qingtan-check: " << *load.fault << '\n';
+        }
         return kExitUsage;
+    }
+    if (load.fault) {
+        // Some categories loaded: check with them, but never let a damaged library pass unmentioned.
+        err << statusText << "\nqingtan-check: warning: " << *load.fault << '\n';
     }
     const WordMatcher matcher(library);
 
     std::vector<std::string> titles = options.titles;
     if (options.titlesFile) {
-        std::ifstream file(*options.titlesFile, std::ios::binary);
-        if (!file) {
+        std::ifstream file;
+        if (IsRegularFile(*options.titlesFile)) {
+            file.open(*options.titlesFile, std::ios::binary);
+        }
+        if (!file.is_open()) {
             err << "qingtan-check: cannot read " << options.titlesFile->string() << '\n';
             return kExitUsage;
         }

@@ -1,14 +1,12 @@
 #include "PublishCommand.h"
 
 #include "Base64.h"
-#include "Category.h"
 #include "FileHelpers.h"
 #include "GbkCodec.h"
-#include "TextUtilities.h"
-#include "WebTextUtilities.h"
+#include "LibraryCheck.h"
+#include "LibraryFileText.h"
 #include "WordLibrary.h"
 
-#include <array>
 #include <filesystem>
 #include <ostream>
 
@@ -19,8 +17,9 @@ constexpr std::string_view kUsage =
     R"(Usage: qingtan-publish --library FILE --version TEXT --out DIR
 
 Publishes a word library for the program's start-up update: checks that FILE is a
-library the program loads (seven non-empty lines ending in CR LF, each naming one
-of the categories 不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品 once),
+whole library (GBK, seven non-empty lines ending in CR LF, each of the form
+<category>|words|< and naming one of the categories 不文明用语 疑似欺骗 刺激消费
+歧视用语 通用 化妆品 普通商品 once),
 then writes DIR/douyin_ck.txt (the file as Base64) and DIR/douyin_ver.txt (TEXT,
 stored in GBK without a line end). Serve DIR as the server's base address.
 
@@ -31,53 +30,7 @@ Exit status: 0 when published, 1 when the library was refused or a file could no
 be written (nothing is written for a refused library), 2 on bad arguments.
 )";
 
-std::string lineName(std::size_t number) {
-    return "line " + std::to_string(number);
-}
-
 } // namespace
-
-std::optional<std::string> LibraryRefusal(std::string_view bytes) {
-    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
-        return "byte " + std::to_string(nul + 1) + " is a NUL byte; the program reads the library only up to it";
-    }
-    // Number the lines as an editor shows them, empty ones included, so the message points at the right place.
-    const TextArray lines = SplitKeepingEmpty(bytes, "\r\n");
-    std::vector<std::size_t> filled;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].empty()) {
-            filled.push_back(i + 1);
-        }
-    }
-    if (filled.size() != kCategoryCount) {
-        std::string reason = "the file holds " + std::to_string(filled.size()) +
-                             " non-empty lines ending in CR LF; a library needs exactly 7, one per category";
-        if (filled.size() < kCategoryCount && bytes.find('\n') != std::string_view::npos) {
-            reason += " (lines ending in LF alone do not count as separate lines)";
-        }
-        return reason;
-    }
-    std::array<std::size_t, kCategoryCount> seenOn{};
-    for (const std::size_t number : filled) {
-        const AnsiText& line = lines[number - 1];
-        const AnsiText name = TextBetween(line, "<", ">|");
-        const std::optional<Category> category = CategoryFromName(name);
-        if (!category) {
-            if (name.empty()) {
-                return lineName(number) + " names no category: it must begin with <category>| and end with |<";
-            }
-            return lineName(number) + " names \"" + GbkCodec::toUtf8(name) +
-                   "\", which is not one of 不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品";
-        }
-        std::size_t& firstLine = seenOn[IndexOf(*category)];
-        if (firstLine != 0) {
-            return lineName(number) + " names " + std::string(CategoryNameUtf8(*category)) + " again (" +
-                   lineName(firstLine) + " already does)";
-        }
-        firstLine = number;
-    }
-    return std::nullopt;
-}
 
 int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> library;
@@ -121,7 +74,13 @@ int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, s
         return kPublishRefused;
     }
     const ByteBuffer bytes = ReadWholeFile(libraryPath);
-    if (const auto refusal = LibraryRefusal(bytes)) {
+    // The program stores the payload unchanged and checks it as GBK: a UTF-8 library would be refused by every
+    // program that downloads it.
+    const std::optional<std::string> refusal =
+        IsUtf8LibraryFile(bytes) ? std::optional<std::string>("the file is UTF-8; a published library must be saved "
+                                                              "in GBK (code page 936)")
+                                 : LibraryFault(bytes);
+    if (refusal) {
         err << "qingtan-publish: " << *library << " is not a library the program can load: " << *refusal
             << "\nNothing was written.\n";
         return kPublishRefused;

@@ -13,10 +13,6 @@ inline constexpr int kPublishDone = 0;
 inline constexpr int kPublishRefused = 1; // the library is not one the program can load, or writing failed
 inline constexpr int kPublishUsage = 2;
 
-// Why the program's loader would not take these library bytes as seven category lines, naming the line at fault
-// (UTF-8); nothing when it would.
-std::optional<std::string> LibraryRefusal(std::string_view bytes);
-
 // qingtan-publish with its arguments (UTF-8, program name excluded): checks the library and writes the two files
 // the word-library server offers, douyin_ck.txt (Base64, 76-character CR LF lines) first and douyin_ver.txt last,
 // each atomically. Messages go to `out` and `err` in UTF-8.

@@ -1,7 +1,11 @@
 #include "WordLibrary.h"
 
 #include "FileHelpers.h"
+#include "LibraryCheck.h"
+#include "LibraryFileText.h"
 #include "TextUtilities.h"
+
+#include <algorithm>
 
 namespace qingtan {
 
@@ -18,20 +22,24 @@ bool ParseLibraryText(std::string_view text, WordLibrary& library, TextArray& li
     return true;
 }
 
-bool LoadWordLibrary(const std::filesystem::path& directory, WordLibrary& library, TextArray& libraryLines,
-                     const ShowStatusFn& showStatus) {
+LibraryLoadResult LoadWordLibrary(const std::filesystem::path& directory, WordLibrary& library, TextArray& libraryLines,
+                                  const ShowStatusFn& showStatus) {
     return LoadWordLibraryFile(directory / kLibraryFileName, library, libraryLines, showStatus);
 }
 
-bool LoadWordLibraryFile(const std::filesystem::path& file, WordLibrary& library, TextArray& libraryLines,
-                         const ShowStatusFn& showStatus) {
-    const ByteBuffer bytes = ReadWholeFile(file);
-    if (!ParseLibraryText(bytes, library, libraryLines)) {
-        // Fewer lines and more lines both mean a damaged library: say so rather than load nothing in silence.
+LibraryLoadResult LoadWordLibraryFile(const std::filesystem::path& file, WordLibrary& library, TextArray& libraryLines,
+                                      const ShowStatusFn& showStatus) {
+    const AnsiText text = LibraryFileText(ReadWholeFile(file));
+    LibraryLoadResult result;
+    result.loaded = ParseLibraryText(text, library, libraryLines) &&
+                    std::any_of(libraryLines.begin(), libraryLines.end(), [](const AnsiText& line) {
+                        return CategoryFromName(ViewBetween(line, "<", ">|")).has_value();
+                    });
+    result.fault = LibraryFault(text);
+    if (result.fault) {
         showStatus(LibraryLoadErrorText(), kRed);
-        return false;
     }
-    return true;
+    return result;
 }
 
 } // namespace qingtan

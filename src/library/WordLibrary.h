@@ -5,6 +5,8 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace qingtan {
 
@@ -26,14 +28,23 @@ inline constexpr const char* kLibraryFileName = "douyin_ck.txt";
 // false.
 bool ParseLibraryText(std::string_view text, WordLibrary& library, TextArray& libraryLines);
 
-// Reads douyin_ck.txt from `directory` and parses it. When the file does not hold exactly seven non-empty lines it
-// shows the red load error through `showStatus` and returns false; a successful load shows nothing.
-bool LoadWordLibrary(const std::filesystem::path& directory, WordLibrary& library, TextArray& libraryLines,
-                     const ShowStatusFn& showStatus);
+// What a load did.
+struct LibraryLoadResult {
+    bool loaded = false;              // the words of at least one category's line were taken
+    std::optional<std::string> fault; // why the file is not a whole library (UTF-8, naming the line); nothing if it is
+
+    explicit operator bool() const { return loaded; }
+};
+
+// Reads douyin_ck.txt from `directory` (GBK, or UTF-8 as LibraryFileText reads it) and parses it. Whenever the file
+// is not a whole library (LibraryFault), whether or not some words were taken, it shows the red load error through
+// `showStatus`: a damaged library is never used in silence. A whole library shows nothing.
+LibraryLoadResult LoadWordLibrary(const std::filesystem::path& directory, WordLibrary& library, TextArray& libraryLines,
+                                  const ShowStatusFn& showStatus);
 
 // The same for a library file at any path, as the command-line tools take it.
-bool LoadWordLibraryFile(const std::filesystem::path& file, WordLibrary& library, TextArray& libraryLines,
-                         const ShowStatusFn& showStatus);
+LibraryLoadResult LoadWordLibraryFile(const std::filesystem::path& file, WordLibrary& library, TextArray& libraryLines,
+                                      const ShowStatusFn& showStatus);
 
 // "加载词库可能出错，请联系作者，Q群：" followed by the support group number, in code page 936.
 const AnsiText& LibraryLoadErrorText();

@@ -84,7 +84,6 @@ bool syncDirectory(const std::filesystem::path& directory) {
 }
 #endif
 
-
 // A name of its own per process and call, so concurrent writers never share a temporary file.
 std::filesystem::path temporarySibling(const std::filesystem::path& path) {
     static std::atomic<unsigned> counter{0};

@@ -1,5 +1,4 @@
 #include "GbkCodec.h"
-
 #include "IconvConverter.h"
 
 #include <bit>

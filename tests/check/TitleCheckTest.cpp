@@ -65,6 +65,26 @@ TEST_F(TitleCheckTest, WordsCountOnlyWhereACharacterOfTheTitleBegins) {
     EXPECT_EQ(found(Category::Goods), "");
 }
 
+// 0x80 (€) and 0xFF are one-byte characters: the character after them begins right after them.
+TEST_F(TitleCheckTest, EuroSignAndFFDoNotSwallowTheNextByte) {
+    library[Category::General] = {gbk("第一"), "\x80", "\xD0\xB5"}; // D0 B5 is 谝, straddling € and 第 if € led
+    ASSERT_TRUE(check(u"€第一"));
+    EXPECT_EQ(found(Category::General), gbk("第一") + " | \x80");
+    // No UTF-16 text converts to FF, so the matcher is asked directly.
+    library[Category::Goods] = {"a"};
+    const WordMatcher matcher(library);
+    EXPECT_EQ(matcher.match("\xFF"
+                            "a")[IndexOf(Category::Goods)],
+              std::vector<std::size_t>{0});
+}
+
+// A tag character (inside flag emoji) must not vanish and join the characters around it into a word.
+TEST_F(TitleCheckTest, TagCharacterSeparatesTheCharactersAroundIt) {
+    library[Category::General] = {gbk("第一")};
+    ASSERT_TRUE(check(u"第\U000E0001一"));
+    EXPECT_EQ(found(Category::General), "");
+}
+
 TEST_F(TitleCheckTest, AlignedOccurrenceFoundAfterAMisalignedOne) {
     library[Category::General] = {"\xD0\xCE"};
     ASSERT_TRUE(check(u"中文形"));

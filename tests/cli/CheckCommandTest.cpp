@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace qingtan {
@@ -87,6 +88,31 @@ TEST_F(CheckCommandTest, RefusalsAndBadArgumentsExitTwo) {
 TEST_F(CheckCommandTest, UnloadableLibraryExitsTwoWithTheLoaderText) {
     EXPECT_EQ(run({"--library", (dir / "missing.txt").string(), "x"}), kExitUsage);
     EXPECT_EQ(err.rfind("加载词库可能出错，请联系作者，Q群：", 0), 0u);
+}
+
+// A directory opened as a file used to be read with a size of 2^63 and end the program with std::bad_alloc.
+TEST_F(CheckCommandTest, DirectoriesInPlaceOfFilesExitTwo) {
+    std::filesystem::create_directory(dir / "library-dir");
+    EXPECT_EQ(run({"--library", (dir / "library-dir").string(), "x"}), kExitUsage);
+    EXPECT_EQ(err.rfind("加载词库可能出错，请联系作者，Q群：", 0), 0u) << err;
+    EXPECT_EQ(run({"--titles", (dir / "library-dir").string()}), kExitUsage);
+    EXPECT_NE(err.find("cannot read"), std::string::npos) << err;
+}
+
+TEST_F(CheckCommandTest, DamagedLibraryChecksWithWhatLoadedAndSaysSo) {
+    dir.write("damaged.txt", gbk("<不文明用语>|SB|<\r\n<疑似欺骗>|祖传|<\r\n<刺激消费>|秒杀|<\r\n<歧视用语>|瞎子|<\r\n"
+                                 "<通 用>|最|<\r\n<化妆品>|特效|<\r\n<普通商品>|神器|<\r\n"));
+    EXPECT_EQ(run({"--library", (dir / "damaged.txt").string(), "--category", "刺激消费", "秒杀"}), kExitViolations);
+    EXPECT_EQ(out, "刺激消费用语检测结果：（发现违规词）\r\n秒杀\r\n\r\n\r\n");
+    EXPECT_EQ(err.rfind("加载词库可能出错，请联系作者，Q群：", 0), 0u) << err;
+    EXPECT_NE(err.find("line 5 names \"通 用\""), std::string::npos) << err;
+}
+
+TEST_F(CheckCommandTest, EuroSignIsOneCharacter) {
+    // Taken as a lead byte, 0x80 joined the first byte of 第 into a character the title does not hold.
+    EXPECT_EQ(run({"--json", "--category", "通用", "€第一"}), kExitViolations);
+    EXPECT_EQ(out, R"({"title":"€第一","categories":{"通用":[{"word":"第一","positions":[2]}]}})"
+                   "\n");
 }
 
 TEST_F(CheckCommandTest, JsonLinesGiveWordsAndCharacterPositions) {

@@ -109,6 +109,16 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"nameWithBlank", joined(with(4, "<通用 >|最|<")), "line 5 names \"通用 \", which is not one of"},
         Refusal{"noName", joined(with(1, "疑似欺骗|祖传|")), "line 2 names no category"},
         Refusal{"categoryTwice", joined(with(5, "<通用>|又|<")), "line 6 names 通用 again (line 5 already does)"},
+        Refusal{"noClosingMarker", joined(with(3, "<歧视用语>|瞎子|")), "line 4 has no closing |<"},
+        Refusal{"utf8",
+                [] {
+                    std::string text;
+                    for (const std::string& line : kLines) {
+                        text += line + "\r\n";
+                    }
+                    return text;
+                }(),
+                "the file is UTF-8"},
         Refusal{"nulByte", joined(sevenLines()).insert(3, 1, '\0'), "byte 4 is a NUL byte"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 

@@ -42,8 +42,8 @@ TEST(FileHelpers, ReadTakesRegularFilesOnly) {
 TEST(FileHelpers, LeftoverTemporariesOfTheFileAreRemovedAndNothingElse) {
     test::TempDir dir;
     const std::vector<std::string> leftovers{"lib.txt.part123-4", "lib.txt.part9-17"};
-    const std::vector<std::string> others{"lib.txt",          "lib.txt.partial",  "lib.txt.part12",
-                                          "lib.txt.part1-1x", "lib.txt.part-1",   "lib.txt.part1-",
+    const std::vector<std::string> others{"lib.txt",           "lib.txt.partial",  "lib.txt.part12",
+                                          "lib.txt.part1-1x",  "lib.txt.part-1",   "lib.txt.part1-",
                                           "other.txt.part1-1", "xlib.txt.part1-1", "lib.txt.part1-1.bak"};
     for (const auto& name : leftovers) {
         dir.write(name, "partial");
