@@ -2,6 +2,7 @@
 
 #include "Base64.h"
 #include "FileHelpers.h"
+#include "LibraryCheck.h"
 #include "UpdateTexts.h"
 #include "WebRequest.h"
 #include "WordLibrary.h"
@@ -22,6 +23,9 @@ public:
     }
 
     void run() {
+        // Killed updates leave their temporary files behind, as large as the library; nothing else removes them.
+        RemoveLeftoverTemporaries(m_libraryFile);
+        RemoveLeftoverTemporaries(m_versionFile);
         if (NameExists(m_versionFile) && !checkVersion()) {
             return;
         }
@@ -88,14 +92,15 @@ private:
     }
 
     // The decoded library; nothing when the request failed, the answer is not Base64 text (an error page served
-    // with status 200) or the library would be empty text: none of these may replace a working library.
+    // with status 200) or does not decode to a whole library (a connection closed early, a plain-text error, a
+    // library of six lines): none of these may replace a working library.
     std::optional<ByteBuffer> fetchLibrary() {
         const std::optional<AnsiText> payload = fetch(kLibraryFileName);
         if (!payload || !IsBase64Text(*payload)) {
             return std::nullopt;
         }
         ByteBuffer library = Base64Decode(*payload, m_context.processEvents);
-        if (AnsiFromBuffer(library).empty()) {
+        if (LibraryFault(library)) {
             return std::nullopt;
         }
         return library;

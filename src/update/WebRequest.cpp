@@ -146,6 +146,28 @@ AnsiText cookiesFrom(const AnsiText& responseHeaders) {
     return cookies;
 }
 
+// The request asks for no encoding, so a body the server encoded anyway (gzip, say) is not the resource: stored as
+// it came, it would read as three bytes of gzip header for ever. Transfer codings other than chunked likewise.
+std::optional<std::string> unrequestedEncoding(const std::string& headerBlock) {
+    for (const AnsiText& line : SplitKeepingEmpty(headerBlock, "\r\n")) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) {
+            continue;
+        }
+        const AnsiText name = AsciiLower(TrimBlanks(std::string_view(line).substr(0, colon)));
+        if (name != "content-encoding" && name != "transfer-encoding") {
+            continue;
+        }
+        for (const AnsiText& coding : SplitKeepingEmpty(AsciiLower(line.substr(colon + 1)), ",")) {
+            const AnsiText trimmed = TrimBlanks(coding);
+            if (!trimmed.empty() && trimmed != "identity" && !(name == "transfer-encoding" && trimmed == "chunked")) {
+                return "the answer is encoded (" + name + ": " + trimmed + ") although no encoding was asked for";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 // The system's CA bundle followed by the extra one, so the extra CA is trusted in addition to, not instead of, the
 // system's. Empty when the extra file cannot be read.
 std::string caBundleWith(CURL* handle, const std::string& extraFile) {
@@ -319,6 +341,8 @@ WebResponse WebRequest(const AnsiText& url, WebRequestOptions& options, const Tr
         response.failure = "the body is larger than " + std::to_string(transport.maxBodyBytes) + " bytes";
     } else if (result != CURLE_OK) {
         response.failure = errorText[0] != '\0' ? errorText : curl_easy_strerror(result);
+    } else if (auto encoding = unrequestedEncoding(transfer.headerBlock)) {
+        response.failure = std::move(*encoding);
     }
     response.body = std::move(transfer.body);
 

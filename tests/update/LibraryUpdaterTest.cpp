@@ -8,6 +8,7 @@
 #include "UpdateTexts.h"
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include <filesystem>
 #include <ostream>
@@ -234,6 +235,15 @@ TEST_F(LibraryUpdaterTest, failedLibraryWriteLeavesTheVersionAlone) {
     EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
 }
 
+// An answer with Content-Encoding: gzip; the body's first bytes are a gzip header whatever it holds, which is all
+// that matters here.
+TestHttpsServer::Handler gzipAnswer(const std::string& plain) {
+    return [plain](const httplib::Request&, httplib::Response& response) {
+        response.set_header("Content-Encoding", "gzip");
+        response.set_content(std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03", 10) + plain, "text/plain");
+    };
+}
+
 // The failure matrix: whatever goes wrong, both stored files stay byte for byte and one red text says so.
 struct Fault {
     const char* name;
@@ -270,21 +280,35 @@ TEST_P(LibraryUpdaterFaults, createNoFilesOnAFirstStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Server, LibraryUpdaterFaults,
-    testing::Values(Fault{"versionNotFound", [](TestHttpsServer& s) { s.removeResponse("/douyin_ver.txt"); }},
-                    Fault{"libraryNotFound", [](TestHttpsServer& s) { s.removeResponse("/douyin_ck.txt"); }},
-                    Fault{"versionServerError", [](TestHttpsServer& s) { s.setResponse("/douyin_ver.txt", 500, "4"); }},
-                    Fault{"libraryServerError",
-                          [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 500, Base64Encode(library())); }},
-                    Fault{"emptyPayload", [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 200, ""); }},
-                    Fault{"payloadNotBase64",
-                          [](TestHttpsServer& s) {
-                              s.setResponse("/douyin_ck.txt", 200, "<html><body>maintenance</body></html>");
-                          }},
-                    // Decodes to bytes that begin with NUL: empty text, which the loader could not use.
-                    Fault{"payloadDecodesToEmptyText",
-                          [](TestHttpsServer& s) {
-                              s.setResponse("/douyin_ck.txt", 200, Base64Encode(std::string("\0abc", 4)));
-                          }}),
+    testing::Values(
+        Fault{"versionNotFound", [](TestHttpsServer& s) { s.removeResponse("/douyin_ver.txt"); }},
+        Fault{"libraryNotFound", [](TestHttpsServer& s) { s.removeResponse("/douyin_ck.txt"); }},
+        Fault{"versionServerError", [](TestHttpsServer& s) { s.setResponse("/douyin_ver.txt", 500, "4"); }},
+        Fault{"libraryServerError",
+              [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 500, Base64Encode(library())); }},
+        Fault{"emptyPayload", [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 200, ""); }},
+        Fault{
+            "payloadNotBase64",
+            [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 200, "<html><body>maintenance</body></html>"); }},
+        // Decodes to bytes that begin with NUL: empty text, which the loader could not use.
+        Fault{"payloadDecodesToEmptyText",
+              [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 200, Base64Encode(std::string("\0abc", 4))); }},
+        Fault{"payloadOfASixLineLibrary",
+              [](TestHttpsServer& s) {
+                  const AnsiText& l = library();
+                  s.setResponse("/douyin_ck.txt", 200, Base64Encode(l.substr(0, l.rfind(gbk("<普通商品>")))));
+              }},
+        Fault{"payloadOfBinaryGarbage",
+              [](TestHttpsServer& s) {
+                  s.setResponse("/douyin_ck.txt", 200, Base64Encode(std::string("\x1f\x8b\x08\x00\xff\x80\r\n", 8)));
+              }},
+        // A plain-text error answered with 200 passes as Base64 text and decodes to garbage.
+        Fault{"payloadIsAPlainTextError",
+              [](TestHttpsServer& s) { s.setResponse("/douyin_ck.txt", 200, "ServiceUnavailable"); }},
+        // The request asks for no encoding; an encoded answer is not the resource.
+        Fault{"versionGzipEncoded", [](TestHttpsServer& s) { s.setHandler("/douyin_ver.txt", gzipAnswer("4")); }},
+        Fault{"payloadGzipEncoded",
+              [](TestHttpsServer& s) { s.setHandler("/douyin_ck.txt", gzipAnswer(Base64Encode(library()))); }}),
     [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
 #ifndef _WIN32
@@ -331,9 +355,68 @@ INSTANTIATE_TEST_SUITE_P(
                                                                      "\r\nPHPkzrzD99PDw+f"); // a cut payload
                                            }
                                        });
+                                   }},
+                    // Without Content-Length the end of the connection is the end of the body, so a cut cannot be
+                    // seen in the transfer: cut at a multiple of four characters, the payload still decodes.
+                    TransportFault{"closeDelimitedPayloadCutShort",
+                                   [] {
+                                       return std::make_unique<test::RawHttpServer>([](int socket,
+                                                                                       const std::string& request) {
+                                           if (request.starts_with("GET /douyin_ver.txt ")) {
+                                               test::SendAll(socket, "HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\n4");
+                                           } else {
+                                               const std::string payload = Base64Encode(library());
+                                               test::SendAll(socket, "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" +
+                                                                         payload.substr(0, payload.size() / 8 * 4));
+                                           }
+                                       });
                                    }}),
     [](const testing::TestParamInfo<TransportFault>& info) { return std::string(info.param.name); });
 #endif
+
+// Killed updates left douyin_ck.txt.part<pid>-<n> files as large as the library that no start ever removed.
+TEST_F(LibraryUpdaterTest, leftoverTemporariesAreRemovedAndNothingElse) {
+    const std::vector<std::string> leftovers{"douyin_ck.txt.part4242-1", "douyin_ver.txt.part17-3"};
+    const std::vector<std::string> others{"douyin_ck.txt.bak", "douyin_ck.txt.part12", "notes.txt.part1-1", "配置.ini"};
+    for (const bool serverAnswers : {false, true}) {
+        for (const auto& name : leftovers) {
+            dir.write(name, library());
+        }
+        for (const auto& name : others) {
+            dir.write(name, "keep");
+        }
+        if (!serverAnswers) {
+            server.removeResponse("/douyin_ver.txt"); // the cleanup does not wait for a successful update
+        } else {
+            serve("4", library());
+        }
+
+        run();
+
+        for (const auto& name : leftovers) {
+            EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+        }
+        for (const auto& name : others) {
+            EXPECT_EQ(dir.read(name), "keep") << name;
+        }
+    }
+    EXPECT_EQ(dir.read("douyin_ck.txt"), library());
+}
+
+// A directory given as the CA file used to end the program with std::bad_alloc.
+TEST_F(LibraryUpdaterTest, caFileThatIsADirectoryIsAFailedUpdate) {
+    UpdateContext updateContext = context(server.baseUrl());
+    updateContext.server.caFile = dir.path().string();
+    LibraryUpdater(updateContext, gbk("在线词库"));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(LibraryUpdaterTest, localLibrarySourceLeavesEvenLeftoversAlone) {
+    dir.write("douyin_ck.txt.part1-1", "x");
+    run(gbk("本地词库"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "douyin_ck.txt.part1-1"));
+}
 
 TEST_F(LibraryUpdaterTest, certificateFromAnUntrustedCaIsAFailure) {
     TestHttpsServer impostor(TestCertificates::untrustedCert(), TestCertificates::untrustedKey());

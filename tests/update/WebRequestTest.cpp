@@ -455,6 +455,29 @@ TEST(WebRequestTls, redirectWithinHttpsIsFollowed) {
     EXPECT_EQ(FetchText(server.baseUrl() + "old", trustingTestCa()), "7");
 }
 
+// No Accept-Encoding goes out, so only an unencoded answer is the resource; an encoded one is a failed request
+// that still hands over what arrived.
+TEST(WebRequestTls, encodedAnswersAreFailedRequests) {
+    TestHttpsServer server;
+    const auto answer = [](std::string coding) {
+        return [coding](const httplib::Request&, httplib::Response& response) {
+            response.set_header("Content-Encoding", coding);
+            response.set_content("\x1f\x8b\x08", "text/plain");
+        };
+    };
+    server.setHandler("/identity", answer("identity"));
+    server.setHandler("/gzip", answer("gzip"));
+    server.setHandler("/br", answer("identity, br"));
+    EXPECT_EQ(FetchText(server.baseUrl() + "identity", trustingTestCa()), "\x1f\x8b\x08");
+    for (const char* path : {"gzip", "br"}) {
+        EXPECT_EQ(FetchText(server.baseUrl() + path, trustingTestCa()), std::nullopt) << path;
+        WebRequestOptions options;
+        const WebResponse response = WebRequest(server.baseUrl() + path, options, trustingTestCa());
+        EXPECT_FALSE(response.completed()) << path;
+        EXPECT_EQ(response.body, "\x1f\x8b\x08") << path;
+    }
+}
+
 struct TlsCase {
     const char* name;
     std::string certFile;
