@@ -77,6 +77,10 @@ QString UpdatingText() {
     return fromUtf8("正在检查词库更新……");
 }
 
+QString CodecMissingText() {
+    return fromUtf8("本系统无法转换GBK编码的文字，词库无法使用，程序不能运行。");
+}
+
 QStringList ReportFontFamilies() {
     return {fromUtf8("微软雅黑"), fromUtf8("Microsoft YaHei"), fromUtf8("Noto Sans CJK SC"), fromUtf8("Noto Sans CJK")};
 }

@@ -29,7 +29,8 @@ QString PendingText();            // 等待添加……
 QString SwitchCaption();          // 是否需要切换词库
 QString SwitchToLocalQuestion();
 QString SwitchToOnlineQuestion();
-QString UpdatingText(); // shown on the splash while the library is refreshed
+QString UpdatingText();     // shown on the splash while the library is refreshed
+QString CodecMissingText(); // the system cannot convert GBK text: the program cannot run
 
 // 微软雅黑 first; where it is not installed, a CJK family that the platform has.
 QStringList ReportFontFamilies();

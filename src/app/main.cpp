@@ -1,12 +1,20 @@
 // The desktop program: wires the real updater, shell and directory into the application object and runs it.
+#include "AppTexts.h"
 #include "Application.h"
 #include "FileHelpers.h"
+#include "GbkCodec.h"
 #include "LibraryUpdater.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
+    if (!qingtan::GbkCodec::available()) {
+        // Every text of the program passes through the converter: without it nothing it showed could be trusted.
+        QMessageBox::critical(nullptr, qingtan::ui::MainWindowTitle(), qingtan::ui::CodecMissingText());
+        return 1;
+    }
     const std::filesystem::path directory = qingtan::ExecutableDirectory();
 
     qingtan::ApplicationSetup setup;

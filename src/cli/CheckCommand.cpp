@@ -127,6 +127,11 @@ bool hasFindings(const CheckState& state) {
 
 int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
                     const std::filesystem::path& exeDir) {
+    if (!GbkCodec::available()) {
+        err << "qingtan-check: this system cannot convert code page 936 (GBK) text, which the word library is written "
+               "in\n";
+        return kExitUsage;
+    }
     Options options;
     if (const auto error = parseArguments(args, options)) {
         err << "qingtan-check: " << *error << "\n\n" << kUsage;

@@ -33,6 +33,11 @@ be written (nothing is written for a refused library), 2 on bad arguments.
 } // namespace
 
 int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!GbkCodec::available()) {
+        err << "qingtan-publish: this system cannot convert code page 936 (GBK) text, which the word library is "
+               "written in\n";
+        return kPublishUsage;
+    }
     std::optional<std::string> library;
     std::optional<std::string> version;
     std::optional<std::string> outDir;

@@ -28,6 +28,11 @@ Exit status: 0 when the library is up to date, 1 when the update failed, 2 on ba
 
 int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      const std::filesystem::path& exeDir) {
+    if (!GbkCodec::available()) {
+        err << "qingtan-update: this system cannot convert code page 936 (GBK) text, which the word library is written "
+               "in\n";
+        return 2;
+    }
     UpdateContext context{exeDir, DefaultServerConfig(), {}, {}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

@@ -77,6 +77,16 @@ private slots:
         QVERIFY(harness.find<QLabel>("标签运行状态")->text().startsWith(Q("加载词库可能出错")));
     }
 
+    // A directory read as a file once ended the program with std::bad_alloc before its window appeared.
+    void libraryThatIsADirectory_showsLoadError_windowStillShown() {
+        test::AppHarness harness;
+        std::filesystem::remove(harness.dir / "douyin_ck.txt");
+        std::filesystem::create_directory(harness.dir / "douyin_ck.txt");
+        MainWindow& window = harness.start();
+        QVERIFY(window.isVisible());
+        QVERIFY(harness.find<QLabel>("标签运行状态")->text().startsWith(Q("加载词库可能出错")));
+    }
+
     void updaterWithoutNetwork_windowStillShownWithItsText() {
         test::AppHarness harness;
         harness.onUpdate = [](const ShowStatusFn& showStatus, const std::function<void()>&) {
