@@ -2,10 +2,11 @@
 #include "AppTexts.h"
 
 #include "GbkCodec.h"
+#include "LibraryFiles.h"
 
 #include <array>
 
-namespace qingtan::ui {
+namespace qingtan {
 namespace {
 
 QString fromUtf8(std::string_view text) {
@@ -13,9 +14,6 @@ QString fromUtf8(std::string_view text) {
 }
 
 constexpr std::array<std::string_view, 4> kHotListButtons{"热点榜", "今日热门视频", "娱乐明星榜", "体育热力榜"};
-
-constexpr std::string_view kOnline = "在线词库";
-constexpr std::string_view kLocal = "本地词库";
 
 } // namespace
 
@@ -41,10 +39,10 @@ QString CheckAllHint() {
     return fromUtf8("（默认全部检测）");
 }
 QString OnlineButton() {
-    return fromUtf8(kOnline);
+    return fromUtf8(kOnlineSourceUtf8);
 }
 QString LocalButton() {
-    return fromUtf8(kLocal);
+    return fromUtf8(kLocalSourceUtf8);
 }
 QString CheckButton() {
     return fromUtf8("检测");
@@ -88,14 +86,5 @@ QStringList ReportFontFamilies() {
 AnsiText StartedStatus() {
     return GbkCodec::fromUtf8("程序已启动");
 }
-AnsiText OnlineValue() {
-    return GbkCodec::fromUtf8(kOnline);
-}
-AnsiText LocalValue() {
-    return GbkCodec::fromUtf8(kLocal);
-}
-AnsiText SettingsName() {
-    return GbkCodec::fromUtf8("词库配置");
-}
 
-} // namespace qingtan::ui
+} // namespace qingtan

@@ -8,8 +8,7 @@
 namespace qingtan {
 
 // The desktop program's Chinese texts. Each is written once, in UTF-8, in AppTexts.cpp; widgets take the QString
-// form, the settings file and the status line the code page 936 form.
-namespace ui {
+// form, the status line the code page 936 form.
 
 QString MainWindowTitle();   // 青檀工具箱
 QString ReportWindowTitle(); // 青檀词镜报告[按Esc键可以快速关闭]
@@ -36,9 +35,5 @@ QString CodecMissingText(); // the system cannot convert GBK text: the program c
 QStringList ReportFontFamilies();
 
 AnsiText StartedStatus(); // 程序已启动, code page 936
-AnsiText OnlineValue();   // 在线词库, code page 936
-AnsiText LocalValue();    // 本地词库, code page 936
-AnsiText SettingsName();  // 词库配置: the section and the key, code page 936
 
-} // namespace ui
 } // namespace qingtan

@@ -30,11 +30,11 @@ std::unique_ptr<QSplashScreen> showSplash() {
         font.setPixelSize(24);
         font.setBold(true);
         painter.setFont(font);
-        painter.drawText(QRect(0, 18, 360, 40), Qt::AlignCenter, ui::MainWindowTitle());
+        painter.drawText(QRect(0, 18, 360, 40), Qt::AlignCenter, MainWindowTitle());
     }
     auto splash = std::make_unique<QSplashScreen>(picture);
     splash->show();
-    splash->showMessage(ui::UpdatingText(), Qt::AlignHCenter | Qt::AlignBottom, QColor(0x33, 0x33, 0x33));
+    splash->showMessage(UpdatingText(), Qt::AlignHCenter | Qt::AlignBottom, QColor(0x33, 0x33, 0x33));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return splash;
 }
@@ -53,11 +53,11 @@ MainWindow& Application::start() {
     m_window = window;
     const ShowStatusFn showStatus = window->statusSink();
 
-    showStatus(ui::StartedStatus(), kGreen);
+    showStatus(StartedStatus(), kGreen);
     const AnsiText librarySource = window->restoreLibrarySource();
 
     // With the local library there is no server to wait for, and a splash would only delay the window.
-    std::unique_ptr<QSplashScreen> splash = librarySource == ui::LocalValue() ? nullptr : showSplash();
+    std::unique_ptr<QSplashScreen> splash = librarySource == LocalSourceValue() ? nullptr : showSplash();
     if (m_setup.updateLibrary) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         ThrottledEventPump pump(kEventInterval,

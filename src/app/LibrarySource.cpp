@@ -2,6 +2,7 @@
 
 #include "AppTexts.h"
 #include "ConfirmationBox.h"
+#include "LibraryFiles.h"
 #include "SettingsFile.h"
 
 #include <QRadioButton>
@@ -25,26 +26,26 @@ void setSelected(QRadioButton& button, bool selected) {
 
 AnsiText RestoreLibrarySource(const LibrarySourceControls& controls) {
     if (!controls.settings.exists()) {
-        controls.settings.write(ui::OnlineValue());
+        controls.settings.write(OnlineSourceValue());
         setSelected(controls.online, true);
-        return ui::OnlineValue();
+        return OnlineSourceValue();
     }
     const AnsiText value = controls.settings.read();
-    if (value == ui::LocalValue()) {
+    if (value == LocalSourceValue()) {
         setSelected(controls.local, true);
     }
-    if (value == ui::OnlineValue()) {
+    if (value == OnlineSourceValue()) {
         setSelected(controls.online, true);
     }
     return value;
 }
 
 void ConfirmSwitchToLocal(const LibrarySourceControls& controls) {
-    if (controls.settings.read() != ui::OnlineValue()) {
+    if (controls.settings.read() != OnlineSourceValue()) {
         return;
     }
-    if (controls.confirmation.ask(controls.owner, ui::SwitchToLocalQuestion(), ui::SwitchCaption())) {
-        controls.settings.write(ui::LocalValue());
+    if (controls.confirmation.ask(controls.owner, SwitchToLocalQuestion(), SwitchCaption())) {
+        controls.settings.write(LocalSourceValue());
         return;
     }
     setSelected(controls.local, false);
@@ -52,11 +53,11 @@ void ConfirmSwitchToLocal(const LibrarySourceControls& controls) {
 }
 
 void ConfirmSwitchToOnline(const LibrarySourceControls& controls) {
-    if (controls.settings.read() != ui::LocalValue()) {
+    if (controls.settings.read() != LocalSourceValue()) {
         return;
     }
-    if (controls.confirmation.ask(controls.owner, ui::SwitchToOnlineQuestion(), ui::SwitchCaption())) {
-        controls.settings.write(ui::OnlineValue());
+    if (controls.confirmation.ask(controls.owner, SwitchToOnlineQuestion(), SwitchCaption())) {
+        controls.settings.write(OnlineSourceValue());
         return;
     }
     setSelected(controls.local, true);
@@ -65,10 +66,10 @@ void ConfirmSwitchToOnline(const LibrarySourceControls& controls) {
 
 void SaveLibrarySource(const LibrarySourceControls& controls) {
     if (controls.online.isChecked()) {
-        controls.settings.write(ui::OnlineValue());
+        controls.settings.write(OnlineSourceValue());
     }
     if (controls.local.isChecked()) {
-        controls.settings.write(ui::LocalValue());
+        controls.settings.write(LocalSourceValue());
     }
 }
 

@@ -43,18 +43,18 @@ Widget* makeControl(QWidget* parent, std::string_view name, const QString& text 
 
 MainWindow::MainWindow(MainWindowContext context) : QWidget(nullptr), m_context(std::move(context)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ui::MainWindowTitle());
+    setWindowTitle(MainWindowTitle());
     setFixedSize(550, 368);
     move(50, 50);
-    AddWindowHeader(*this, names::kMainFrame, ui::MainWindowTitle());
+    AddWindowHeader(*this, names::kMainFrame, MainWindowTitle());
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::Q(names::kTabs));
     m_tabs->setGeometry(1, 30, 548, 282);
     auto* titleCheckPage = new QWidget;
     auto* hotListPage = new QWidget;
-    m_tabs->addTab(titleCheckPage, ui::TitleCheckTab());
-    m_tabs->addTab(hotListPage, ui::HotListTab());
+    m_tabs->addTab(titleCheckPage, TitleCheckTab());
+    m_tabs->addTab(hotListPage, HotListTab());
     buildTitleCheckTab(titleCheckPage);
     buildHotListTab(hotListPage);
     // The tab bar's height depends on style and font; the pages learn their place only when laid out.
@@ -63,7 +63,7 @@ MainWindow::MainWindow(MainWindowContext context) : QWidget(nullptr), m_context(
         watched->installEventFilter(this);
     }
 
-    auto* statusGroup = new QGroupBox(ui::StatusGroup(), this);
+    auto* statusGroup = new QGroupBox(StatusGroup(), this);
     statusGroup->setObjectName(names::Q(names::kStatusGroup));
     statusGroup->setGeometry(1, 312, 548, 56);
     m_statusLabel = makeControl<QLabel>(statusGroup, names::kStatusLabel);
@@ -86,12 +86,12 @@ void MainWindow::buildTitleCheckTab(QWidget* page) {
     m_titleBox->installEventFilter(this);
     placeOnTab(m_titleBox, 1, 40, 546, 105);
 
-    m_checkAll = makeControl<QCheckBox>(page, names::kCheckAll, ui::CheckAllBox());
+    m_checkAll = makeControl<QCheckBox>(page, names::kCheckAll, CheckAllBox());
     m_checkAll->setChecked(true);
     placeOnTab(m_checkAll, 18, 149, 80, 24);
     connect(m_checkAll, &QCheckBox::clicked, this, &MainWindow::TickAllCategories);
 
-    auto* hint = makeControl<QLabel>(page, names::kCheckAllHint, ui::CheckAllHint());
+    auto* hint = makeControl<QLabel>(page, names::kCheckAllHint, CheckAllHint());
     placeOnTab(hint, 101, 154, 120, 13);
 
     for (std::size_t index = 0; index < kCategoryCount; ++index) {
@@ -108,18 +108,18 @@ void MainWindow::buildTitleCheckTab(QWidget* page) {
         m_categoryBoxes[index] = box;
     }
 
-    m_onlineButton = makeControl<QRadioButton>(page, names::kOnlineButton, ui::OnlineButton());
+    m_onlineButton = makeControl<QRadioButton>(page, names::kOnlineButton, OnlineButton());
     placeOnTab(m_onlineButton, 381, 209, 80, 24);
-    m_localButton = makeControl<QRadioButton>(page, names::kLocalButton, ui::LocalButton());
+    m_localButton = makeControl<QRadioButton>(page, names::kLocalButton, LocalButton());
     placeOnTab(m_localButton, 461, 208, 80, 24);
     connect(m_onlineButton, &QRadioButton::clicked, this, [this] { ConfirmSwitchToOnline(sourceControls()); });
     connect(m_localButton, &QRadioButton::clicked, this, [this] { ConfirmSwitchToLocal(sourceControls()); });
 
-    m_checkButton = makeControl<QPushButton>(page, names::kCheckButton, ui::CheckButton());
+    m_checkButton = makeControl<QPushButton>(page, names::kCheckButton, CheckButton());
     placeOnTab(m_checkButton, 224, 239, 100, 24);
     connect(m_checkButton, &QPushButton::clicked, this, &MainWindow::CheckTitle);
 
-    auto* editLibrary = makeControl<QPushButton>(page, names::kEditLibraryButton, ui::EditLibraryButton());
+    auto* editLibrary = makeControl<QPushButton>(page, names::kEditLibraryButton, EditLibraryButton());
     placeOnTab(editLibrary, 413, 240, 100, 24);
     connect(editLibrary, &QPushButton::clicked, this, &MainWindow::OpenLibraryFile);
 }
@@ -134,8 +134,8 @@ void MainWindow::buildHotListTab(QWidget* page) {
         const std::string_view* buttons;
     };
     const Group groups[] = {
-        {names::kOfficialGroup, ui::OfficialListsGroup(), 44, names::kOfficialPending, 88, names::kOfficialButtons},
-        {names::kThirdPartyGroup, ui::ThirdPartyListsGroup(), 130, names::kThirdPartyPending, 123,
+        {names::kOfficialGroup, OfficialListsGroup(), 44, names::kOfficialPending, 88, names::kOfficialButtons},
+        {names::kThirdPartyGroup, ThirdPartyListsGroup(), 130, names::kThirdPartyPending, 123,
          names::kThirdPartyButtons},
     };
     for (const Group& group : groups) {
@@ -143,12 +143,12 @@ void MainWindow::buildHotListTab(QWidget* page) {
         box->setObjectName(names::Q(group.name));
         placeOnTab(box, 4, group.y, 540, 86);
         // The page is not built yet: the label lies under the buttons, which carry no action.
-        auto* pending = makeControl<QLabel>(box, group.pendingLabel, ui::PendingText());
+        auto* pending = makeControl<QLabel>(box, group.pendingLabel, PendingText());
         pending->setGeometry(group.pendingX, 32, 280, 32);
         pending->setAlignment(Qt::AlignCenter);
         const int buttonX[] = {25, 154, 283, 414};
         for (int index = 0; index < 4; ++index) {
-            auto* button = makeControl<QPushButton>(box, group.buttons[index], ui::HotListButton(index));
+            auto* button = makeControl<QPushButton>(box, group.buttons[index], HotListButton(index));
             button->setGeometry(buttonX[index], 30, 100, 40);
         }
     }

@@ -14,15 +14,15 @@ namespace qingtan {
 ReportWindow::ReportWindow(QWidget* owner, const AnsiText& report, std::function<void()> onDestroyed)
     : QWidget(owner, Qt::Window), m_reportBox(new QPlainTextEdit(this)), m_onDestroyed(std::move(onDestroyed)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ui::ReportWindowTitle());
+    setWindowTitle(ReportWindowTitle());
     setFixedSize(500, 600);
     placeBeside(owner);
-    AddWindowHeader(*this, names::kReportFrame, ui::ReportWindowTitle());
+    AddWindowHeader(*this, names::kReportFrame, ReportWindowTitle());
 
     m_reportBox->setObjectName(names::Q(names::kReportBox));
     m_reportBox->setGeometry(2, 31, 496, 566);
     QFont font = m_reportBox->font();
-    font.setFamilies(ui::ReportFontFamilies());
+    font.setFamilies(ReportFontFamilies());
     m_reportBox->setFont(font);
     setReport(report);
 }

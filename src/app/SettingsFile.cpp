@@ -1,7 +1,7 @@
 #include "SettingsFile.h"
 
-#include "AppTexts.h"
 #include "FileHelpers.h"
+#include "LibraryFiles.h"
 
 // The values are code page 936 bytes and must pass through untouched, on every platform. Debian's header keeps
 // the template bodies behind SI_IMPLEMENTATION; this is the one file that includes it.
@@ -24,7 +24,7 @@ bool load(const std::filesystem::path& path, CSimpleIniA& ini) {
 
 } // namespace
 
-SettingsFile::SettingsFile(std::filesystem::path directory) : m_path(std::move(directory) / u8"配置.ini") {}
+SettingsFile::SettingsFile(std::filesystem::path directory) : m_path(std::move(directory) / SettingsFileName()) {}
 
 bool SettingsFile::exists() const {
     return NameExists(m_path);
@@ -35,15 +35,13 @@ AnsiText SettingsFile::read() const {
     if (!load(m_path, ini)) {
         return {};
     }
-    const AnsiText name = ui::SettingsName();
-    return ini.GetValue(name.c_str(), name.c_str(), "");
+    return ini.GetValue(SettingsSectionName().c_str(), SettingsKeyName().c_str(), "");
 }
 
 bool SettingsFile::write(const AnsiText& value) const {
     CSimpleIniA ini;
     load(m_path, ini); // an unreadable file is replaced by one holding just our section
-    const AnsiText name = ui::SettingsName();
-    if (ini.SetValue(name.c_str(), name.c_str(), value.c_str()) < 0) {
+    if (ini.SetValue(SettingsSectionName().c_str(), SettingsKeyName().c_str(), value.c_str()) < 0) {
         return false;
     }
     std::string bytes;

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     if (!qingtan::GbkCodec::available()) {
         // Every text of the program passes through the converter: without it nothing it showed could be trusted.
-        QMessageBox::critical(nullptr, qingtan::ui::MainWindowTitle(), qingtan::ui::CodecMissingText());
+        QMessageBox::critical(nullptr, qingtan::MainWindowTitle(), qingtan::CodecMissingText());
         return 1;
     }
     const std::filesystem::path directory = qingtan::ExecutableDirectory();

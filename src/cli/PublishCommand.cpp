@@ -100,12 +100,12 @@ int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, s
         err << "qingtan-publish: cannot write " << *outDir << "/" << kLibraryFileName << "\n";
         return kPublishRefused;
     }
-    if (!WriteFileAtomically(dir / "douyin_ver.txt", versionText)) {
-        err << "qingtan-publish: cannot write " << *outDir << "/douyin_ver.txt\n";
+    if (!WriteFileAtomically(dir / kVersionFileName, versionText)) {
+        err << "qingtan-publish: cannot write " << *outDir << "/" << kVersionFileName << "\n";
         return kPublishRefused;
     }
     out << "Published version " << *version << " to " << *outDir << ": " << kLibraryFileName << " (" << bytes.size()
-        << " bytes as " << payload.size() << " bytes of Base64) and douyin_ver.txt\n";
+        << " bytes as " << payload.size() << " bytes of Base64) and " << kVersionFileName << "\n";
     return kPublishDone;
 }
 

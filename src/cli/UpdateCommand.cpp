@@ -2,6 +2,7 @@
 
 #include "FileHelpers.h"
 #include "GbkCodec.h"
+#include "LibraryFiles.h"
 #include "LibraryUpdater.h"
 
 #include <optional>
@@ -61,7 +62,7 @@ int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, st
         out << GbkCodec::toUtf8(text) << '\n';
         colour = shownColour;
     };
-    LibraryUpdater(context, GbkCodec::fromUtf8("在线词库"));
+    LibraryUpdater(context, OnlineSourceValue());
     out.flush();
     return colour == kRed ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Category.h"
+#include "LibraryFiles.h"
 #include "TextTypes.h"
 
 #include <array>
@@ -20,8 +21,6 @@ struct WordLibrary {
     WordList& operator[](Category category) { return lists[IndexOf(category)]; }
     const WordList& operator[](Category category) const { return lists[IndexOf(category)]; }
 };
-
-inline constexpr const char* kLibraryFileName = "douyin_ck.txt";
 
 // Parses library text into `library`; `libraryLines` receives its non-empty CR LF lines. Only with exactly seven
 // lines are word lists replaced (each by the line naming its category); otherwise nothing changes and it returns

@@ -45,38 +45,38 @@ private:
     // everything is in step already, or the update failed.
     bool checkVersion() {
         const AnsiText localVersion = AnsiFromBuffer(ReadWholeFile(m_versionFile));
-        const std::optional<AnsiText> serverVersion = fetch("douyin_ver.txt");
+        const std::optional<AnsiText> serverVersion = fetch(kVersionFileName);
         if (!serverVersion) {
             return fail();
         }
         if (localVersion == *serverVersion) {
             if (NameExists(m_libraryFile)) {
-                show(UpdateTexts::upToDate());
+                show(UpToDateText());
                 return false;
             }
             const std::optional<ByteBuffer> library = fetchLibrary();
             if (!library || !WriteFileAtomically(m_libraryFile, *library)) {
                 return fail();
             }
-            show(UpdateTexts::libraryRestored());
+            show(LibraryRestoredText());
             return true;
         }
         if (!replaceBoth(*serverVersion)) {
             return false;
         }
-        show(UpdateTexts::versionChanged(*serverVersion));
+        show(VersionChangedText(*serverVersion));
         return true;
     }
 
     bool fullRefresh() {
-        const std::optional<AnsiText> serverVersion = fetch("douyin_ver.txt");
+        const std::optional<AnsiText> serverVersion = fetch(kVersionFileName);
         if (!serverVersion) {
             return fail();
         }
         if (!replaceBoth(*serverVersion)) {
             return false;
         }
-        show(UpdateTexts::fullRefresh(*serverVersion));
+        show(FullRefreshText(*serverVersion));
         return true;
     }
 
@@ -111,7 +111,7 @@ private:
     }
 
     bool fail() const {
-        m_context.showStatus(UpdateTexts::updateFailed(), kRed);
+        m_context.showStatus(UpdateFailedText(), kRed);
         return false;
     }
 
@@ -133,8 +133,8 @@ ServerConfig DefaultServerConfig() {
 }
 
 void LibraryUpdater(const UpdateContext& context, const AnsiText& librarySource) {
-    if (librarySource == UpdateTexts::localLibrarySource()) {
-        context.showStatus(UpdateTexts::localLibraryKept(), kGreen);
+    if (librarySource == LocalSourceValue()) {
+        context.showStatus(LocalLibraryKeptText(), kGreen);
         return;
     }
     Updater(context).run();

@@ -26,10 +26,8 @@ struct UpdateContext {
     std::function<void()> processEvents; // called during Base64Decode; may be empty
 };
 
-inline constexpr const char* kVersionFileName = "douyin_ver.txt";
-
 // Brings douyin_ck.txt and douyin_ver.txt in `context.directory` in step with the server and reports the outcome
-// through `context.showStatus`. With the library source "本地词库" (GBK, as restored from the settings) it makes no
+// through `context.showStatus`. With the library source LocalSourceValue() (as restored from the settings) it makes no
 // request and touches no file. When a request fails or the library would be empty, it writes nothing and says so
 // in red; files are replaced atomically, the library before the version that vouches for it.
 void LibraryUpdater(const UpdateContext& context, const AnsiText& librarySource);

@@ -17,36 +17,31 @@ AnsiText withVersion(std::string_view before, std::string_view version, std::str
 
 } // namespace
 
-const AnsiText& UpdateTexts::upToDate() {
+const AnsiText& UpToDateText() {
     static const AnsiText text = GbkCodec::fromUtf8("已加载过在线字库且版本符合，无需更新");
     return text;
 }
 
-const AnsiText& UpdateTexts::libraryRestored() {
+const AnsiText& LibraryRestoredText() {
     static const AnsiText text = GbkCodec::fromUtf8("已经更新在线词库");
     return text;
 }
 
-AnsiText UpdateTexts::versionChanged(std::string_view serverVersion) {
+AnsiText VersionChangedText(std::string_view serverVersion) {
     return withVersion("已经更新在线词库，当前版本为：", serverVersion, "如果你有其他建议也可以加QQ群：", "反馈给我们");
 }
 
-AnsiText UpdateTexts::fullRefresh(std::string_view serverVersion) {
+AnsiText FullRefreshText(std::string_view serverVersion) {
     return withVersion("已经更新在线词库,当前版本:", serverVersion, " 如果你有其他建议也可以加QQ群:", " 反馈给我们");
 }
 
-const AnsiText& UpdateTexts::updateFailed() {
+const AnsiText& UpdateFailedText() {
     static const AnsiText text = GbkCodec::fromUtf8("词库更新失败，继续使用本地词库");
     return text;
 }
 
-const AnsiText& UpdateTexts::localLibraryKept() {
+const AnsiText& LocalLibraryKeptText() {
     static const AnsiText text = GbkCodec::fromUtf8("当前使用本地词库，未自动更新");
-    return text;
-}
-
-const AnsiText& UpdateTexts::localLibrarySource() {
-    static const AnsiText text = GbkCodec::fromUtf8("本地词库");
     return text;
 }
 

@@ -78,30 +78,28 @@ const std::vector<std::string> kVersionOnly{"GET /douyin_ver.txt"};
 const std::vector<std::string> kVersionAndLibrary{"GET /douyin_ver.txt", "GET /douyin_ck.txt"};
 
 TEST(UpdateTexts, areTheExactGbkBytes) {
-    EXPECT_EQ(hex(UpdateTexts::upToDate()), hex("\xd2\xd1\xbc\xd3\xd4\xd8\xb9\xfd\xd4\xda\xcf\xdf\xd7\xd6\xbf\xe2\xc7"
-                                                "\xd2\xb0\xe6\xb1\xbe\xb7\xfb\xba\xcf\xa3\xac\xce\xde\xd0\xe8\xb8\xfc"
-                                                "\xd0\xc2"));
-    EXPECT_EQ(hex(UpdateTexts::libraryRestored()),
-              hex("\xd2\xd1\xbe\xad\xb8\xfc\xd0\xc2\xd4\xda\xcf\xdf\xb4\xca\xbf\xe2"));
-    EXPECT_EQ(hex(UpdateTexts::versionChanged("4")),
+    EXPECT_EQ(hex(UpToDateText()), hex("\xd2\xd1\xbc\xd3\xd4\xd8\xb9\xfd\xd4\xda\xcf\xdf\xd7\xd6\xbf\xe2\xc7"
+                                       "\xd2\xb0\xe6\xb1\xbe\xb7\xfb\xba\xcf\xa3\xac\xce\xde\xd0\xe8\xb8\xfc"
+                                       "\xd0\xc2"));
+    EXPECT_EQ(hex(LibraryRestoredText()), hex("\xd2\xd1\xbe\xad\xb8\xfc\xd0\xc2\xd4\xda\xcf\xdf\xb4\xca\xbf\xe2"));
+    EXPECT_EQ(hex(VersionChangedText("4")),
               hex("\xd2\xd1\xbe\xad\xb8\xfc\xd0\xc2\xd4\xda\xcf\xdf\xb4\xca\xbf\xe2\xa3\xac\xb5\xb1\xc7\xb0\xb0\xe6"
                   "\xb1\xbe\xce\xaa\xa3\xba"
                   "4"
                   "\xc8\xe7\xb9\xfb\xc4\xe3\xd3\xd0\xc6\xe4\xcb\xfb\xbd\xa8\xd2\xe9\xd2\xb2\xbf\xc9\xd2\xd4\xbc\xd3\x51"
                   "\x51\xc8\xba\xa3\xba" +
                   kGroup + "\xb7\xb4\xc0\xa1\xb8\xf8\xce\xd2\xc3\xc7"));
-    EXPECT_EQ(hex(UpdateTexts::fullRefresh("4")),
+    EXPECT_EQ(hex(FullRefreshText("4")),
               hex("\xd2\xd1\xbe\xad\xb8\xfc\xd0\xc2\xd4\xda\xcf\xdf\xb4\xca\xbf\xe2\x2c\xb5\xb1\xc7\xb0\xb0\xe6\xb1"
                   "\xbe\x3a"
                   "4"
                   "\x20\xc8\xe7\xb9\xfb\xc4\xe3\xd3\xd0\xc6\xe4\xcb\xfb\xbd\xa8\xd2\xe9\xd2\xb2\xbf\xc9\xd2\xd4\xbc\xd3"
                   "\x51\x51\xc8\xba\x3a" +
                   kGroup + "\x20\xb7\xb4\xc0\xa1\xb8\xf8\xce\xd2\xc3\xc7"));
-    EXPECT_EQ(hex(UpdateTexts::updateFailed()), hex("\xb4\xca\xbf\xe2\xb8\xfc\xd0\xc2\xca\xa7\xb0\xdc\xa3\xac\xbc\xcc"
-                                                    "\xd0\xf8\xca\xb9\xd3\xc3\xb1\xbe\xb5\xd8\xb4\xca\xbf\xe2"));
-    EXPECT_EQ(hex(UpdateTexts::localLibraryKept()), hex("\xb5\xb1\xc7\xb0\xca\xb9\xd3\xc3\xb1\xbe\xb5\xd8\xb4\xca\xbf"
-                                                        "\xe2\xa3\xac\xce\xb4\xd7\xd4\xb6\xaf\xb8\xfc\xd0\xc2"));
-    EXPECT_EQ(hex(UpdateTexts::localLibrarySource()), hex("\xb1\xbe\xb5\xd8\xb4\xca\xbf\xe2"));
+    EXPECT_EQ(hex(UpdateFailedText()), hex("\xb4\xca\xbf\xe2\xb8\xfc\xd0\xc2\xca\xa7\xb0\xdc\xa3\xac\xbc\xcc"
+                                           "\xd0\xf8\xca\xb9\xd3\xc3\xb1\xbe\xb5\xd8\xb4\xca\xbf\xe2"));
+    EXPECT_EQ(hex(LocalLibraryKeptText()), hex("\xb5\xb1\xc7\xb0\xca\xb9\xd3\xc3\xb1\xbe\xb5\xd8\xb4\xca\xbf"
+                                               "\xe2\xa3\xac\xce\xb4\xd7\xd4\xb6\xaf\xb8\xfc\xd0\xc2"));
 }
 
 TEST_F(LibraryUpdaterTest, equalVersionsWithLibraryPresentMakeOneRequestAndWriteNothing) {
@@ -116,7 +114,7 @@ TEST_F(LibraryUpdaterTest, equalVersionsWithLibraryPresentMakeOneRequestAndWrite
         run();
 
         EXPECT_EQ(server.requests(), kVersionOnly);
-        EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::upToDate(), kGreen}}));
+        EXPECT_EQ(statuses, (std::vector<Status>{{UpToDateText(), kGreen}}));
         EXPECT_EQ(dir.read("douyin_ck.txt"), stored);
         EXPECT_EQ(stamp("douyin_ver.txt"), versionStamp);
         EXPECT_EQ(stamp("douyin_ck.txt"), libraryStamp);
@@ -130,7 +128,7 @@ TEST_F(LibraryUpdaterTest, equalVersionsWithoutLibraryFetchOnlyTheLibrary) {
     run();
 
     EXPECT_EQ(server.requests(), kVersionAndLibrary);
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::libraryRestored(), kGreen}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{LibraryRestoredText(), kGreen}}));
     EXPECT_EQ(dir.read("douyin_ck.txt"), library());
     EXPECT_EQ(dir.read("douyin_ver.txt"), "4");
     EXPECT_EQ(stamp("douyin_ver.txt"), versionStamp);
@@ -145,7 +143,7 @@ TEST_F(LibraryUpdaterTest, newServerVersionRewritesBothFilesWithoutAskingForTheV
     EXPECT_EQ(server.requests(), kVersionAndLibrary);
     EXPECT_EQ(dir.read("douyin_ver.txt"), "4");
     EXPECT_EQ(dir.read("douyin_ck.txt"), library());
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::versionChanged("4"), kGreen}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{VersionChangedText("4"), kGreen}}));
 }
 
 TEST_F(LibraryUpdaterTest, versionsDifferingOnlyInCaseOrTrailingBlankCountAsDifferent) {
@@ -170,12 +168,12 @@ TEST_F(LibraryUpdaterTest, versionEndingInCrLfIsStoredShownAndEqualNextTime) {
 
     run();
     EXPECT_EQ(dir.read("douyin_ver.txt"), "5\r\n");
-    EXPECT_EQ(statuses.back(), (Status{UpdateTexts::versionChanged("5\r\n"), kGreen}));
+    EXPECT_EQ(statuses.back(), (Status{VersionChangedText("5\r\n"), kGreen}));
 
     server.clearRequests();
     run();
     EXPECT_EQ(server.requests(), kVersionOnly);
-    EXPECT_EQ(statuses.back(), (Status{UpdateTexts::upToDate(), kGreen}));
+    EXPECT_EQ(statuses.back(), (Status{UpToDateText(), kGreen}));
 }
 
 TEST_F(LibraryUpdaterTest, missingVersionFileRunsOneFullRefresh) {
@@ -193,7 +191,7 @@ TEST_F(LibraryUpdaterTest, missingVersionFileRunsOneFullRefresh) {
         EXPECT_EQ(server.requests(), kVersionAndLibrary);
         EXPECT_EQ(dir.read("douyin_ver.txt"), "4");
         EXPECT_EQ(dir.read("douyin_ck.txt"), library());
-        EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::fullRefresh("4"), kGreen}}));
+        EXPECT_EQ(statuses, (std::vector<Status>{{FullRefreshText("4"), kGreen}}));
     }
 }
 
@@ -214,7 +212,7 @@ TEST_F(LibraryUpdaterTest, localLibrarySourceMakesNoRequestAndTouchesNoFile) {
     run(gbk("本地词库"));
 
     EXPECT_TRUE(server.requests().empty());
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::localLibraryKept(), kGreen}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{LocalLibraryKeptText(), kGreen}}));
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
     EXPECT_EQ(dir.read("douyin_ck.txt"), oldLibrary());
 }
@@ -232,7 +230,7 @@ TEST_F(LibraryUpdaterTest, failedLibraryWriteLeavesTheVersionAlone) {
     run();
 
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
 }
 
 // An answer with Content-Encoding: gzip; the body's first bytes are a gzip header whatever it holds, which is all
@@ -263,7 +261,7 @@ TEST_P(LibraryUpdaterFaults, keepBothFilesAndShowTheFailure) {
 
     run();
 
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
     EXPECT_EQ(dir.read("douyin_ck.txt"), oldLibrary());
 }
@@ -273,7 +271,7 @@ TEST_P(LibraryUpdaterFaults, createNoFilesOnAFirstStart) {
 
     run();
 
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_FALSE(std::filesystem::exists(dir / "douyin_ver.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir / "douyin_ck.txt"));
 }
@@ -334,7 +332,7 @@ TEST_P(LibraryUpdaterTransportFaults, keepBothFilesAndShowTheFailure) {
 
     LibraryUpdater(updateContext, gbk("在线词库"));
 
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
     EXPECT_EQ(dir.read("douyin_ck.txt"), oldLibrary());
 }
@@ -408,7 +406,7 @@ TEST_F(LibraryUpdaterTest, caFileThatIsADirectoryIsAFailedUpdate) {
     UpdateContext updateContext = context(server.baseUrl());
     updateContext.server.caFile = dir.path().string();
     LibraryUpdater(updateContext, gbk("在线词库"));
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_TRUE(server.requests().empty());
 }
 
@@ -427,7 +425,7 @@ TEST_F(LibraryUpdaterTest, certificateFromAnUntrustedCaIsAFailure) {
 
     LibraryUpdater(context(impostor.baseUrl()), gbk("在线词库"));
 
-    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateTexts::updateFailed(), kRed}}));
+    EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
     EXPECT_EQ(dir.read("douyin_ck.txt"), oldLibrary());
     EXPECT_TRUE(impostor.requests().empty());

@@ -155,8 +155,8 @@ TEST(ServeLibraryIntegration, publishServeAndUpdateThenASecondStartAsksOnlyForTh
     EXPECT_EQ(dir.read("program/douyin_ver.txt"), "2024-06");
     LibraryUpdater(context, gbk("在线词库"));
 
-    EXPECT_EQ(statuses, (std::vector<std::pair<AnsiText, ColorRef>>{{UpdateTexts::fullRefresh("2024-06"), kGreen},
-                                                                    {UpdateTexts::upToDate(), kGreen}}));
+    EXPECT_EQ(statuses, (std::vector<std::pair<AnsiText, ColorRef>>{{FullRefreshText("2024-06"), kGreen},
+                                                                    {UpToDateText(), kGreen}}));
     EXPECT_EQ(served.stop(), 0) << "serve-library stops cleanly";
     EXPECT_EQ(linesOf(dir / "serve-home" / "access.log"),
               (std::vector<std::string>{"127.0.0.1 \"GET /douyin_ver.txt HTTP/1.1\" 200 7",
