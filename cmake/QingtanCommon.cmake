@@ -2,9 +2,24 @@
 add_library(qingtan_common INTERFACE)
 target_compile_features(qingtan_common INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_compile_options(qingtan_common INTERFACE -Wall -Wextra -Werror)
-# Qt must never convert between 8-bit and UTF-16 text behind our back.
-target_compile_definitions(qingtan_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+# A strict set per compiler: silent narrowing, shadowed names and casts that drop const are where byte-level text
+# code goes wrong.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(qingtan_common INTERFACE -Wall -Wextra -pedantic -Wconversion -Wshadow -Wold-style-cast
+                                                    -Wcast-qual)
+    if(QINGTAN_WARNINGS_AS_ERRORS)
+        target_compile_options(qingtan_common INTERFACE -Werror)
+    endif()
+elseif(MSVC)
+    target_compile_options(qingtan_common INTERFACE /W4 /permissive- /utf-8)
+    if(QINGTAN_WARNINGS_AS_ERRORS)
+        target_compile_options(qingtan_common INTERFACE /WX)
+    endif()
+endif()
+# Qt must never convert between 8-bit and UTF-16 text, or from bytes to text, behind our back; string building
+# goes through QStringBuilder.
+target_compile_definitions(qingtan_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
+                                                    QT_NO_CAST_FROM_BYTEARRAY QT_USE_QSTRINGBUILDER)
 
 if(QINGTAN_SANITIZE)
     target_compile_options(qingtan_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

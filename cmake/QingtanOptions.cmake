@@ -5,6 +5,7 @@ option(QINGTAN_BUILD_APP "Build the desktop program (needs Qt 6 Widgets)" ON)
 option(QINGTAN_BUILD_TESTS "Build the test suites" ON)
 option(QINGTAN_BUILD_BENCH "Build the benchmarks" ON)
 option(QINGTAN_FUZZ "Build the libFuzzer harnesses (clang only)" OFF)
+option(QINGTAN_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (on in the presets CI uses)" OFF)
 option(QINGTAN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 # The word-library server the program fetches from at start-up, and an extra CA bundle to trust for it.

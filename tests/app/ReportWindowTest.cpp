@@ -15,8 +15,10 @@ namespace {
 
 // The box shows the report with LF line ends.
 QString section(const char* title, const char* findings = nullptr) {
-    return findings ? Q(title) + Q("检测结果：（发现违规词）\n") + Q(findings) + QStringLiteral("\n\n\n")
-                    : Q(title) + Q("检测结果：\n未发现违规词\n\n\n");
+    if (findings) {
+        return Q(title) + Q("检测结果：（发现违规词）\n") + Q(findings) + QStringLiteral("\n\n\n");
+    }
+    return Q(title) + Q("检测结果：\n未发现违规词\n\n\n");
 }
 
 QString checkTitle(test::AppHarness& harness, const char* title) {

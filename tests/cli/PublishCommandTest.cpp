@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                 }(),
                 "the file is UTF-8"},
         Refusal{"nulByte", joined(sevenLines()).insert(3, 1, '\0'), "byte 4 is a NUL byte"}),
-    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Refusal>& testInfo) { return std::string(testInfo.param.name); });
 
 // When the library cannot be written, no version may announce it.
 TEST_F(PublishCommandTest, failedLibraryWriteWritesNoVersion) {
@@ -133,10 +133,10 @@ TEST_F(PublishCommandTest, failedLibraryWriteWritesNoVersion) {
 }
 
 TEST_F(PublishCommandTest, badArgumentsExitTwo) {
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(RunPublishCommand({"--library", "x"}, out, err), kPublishUsage);
-    EXPECT_EQ(RunPublishCommand({"--bogus"}, out, err), kPublishUsage);
+    std::ostringstream outStream;
+    std::ostringstream errStream;
+    EXPECT_EQ(RunPublishCommand({"--library", "x"}, outStream, errStream), kPublishUsage);
+    EXPECT_EQ(RunPublishCommand({"--bogus"}, outStream, errStream), kPublishUsage);
     EXPECT_EQ(publish(joined(sevenLines()), ""), kPublishUsage);
     EXPECT_EQ(publish(joined(sevenLines()), "版本😀"), kPublishUsage); // GBK cannot hold it
     EXPECT_FALSE(std::filesystem::exists(dir / "site"));

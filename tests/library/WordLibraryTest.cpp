@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"UnknownName", join(withLine(1, gbk("<疑似欺骗 >|x|<"))), "line 2 names \"疑似欺骗 \""},
         FaultCase{"NameTwice", join(withLine(5, gbk("<通用>|又|<"))), "line 6 names 通用 again (line 5 already does)"},
         FaultCase{"NulByte", join(sevenLines()).insert(3, 1, '\0'), "byte 4 is a NUL byte"}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FaultCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(LibraryFileText, GbkFilesAreTakenByteForByte) {
     const AnsiText gbkLibrary = join(sevenLines());

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BetweenCase{"MarkerAfterEuroSign", "<\x80>|a|<", "<", ">|", "\x80"},
                     BetweenCase{"ClosingMarkerAfterEuroSign", "<a>|b\x80|<", ">|", "|<", "b\x80"},
                     BetweenCase{"ClosingMarkerAfterFF", "<a>|b\xFF|<", ">|", "|<", "b\xFF"}),
-    [](const testing::TestParamInfo<BetweenCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BetweenCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(TextBetween, StartPositionBelowOneCountsAsOne) {
     EXPECT_EQ(TextBetween("<a><b>", "<", ">", -5), "a");
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SplitNonEmptyTest,
                                          SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}},
                                          SplitCase{"DelimiterAfterEuroSign", "a\x80|b", "|", 0, {"a\x80", "b"}},
                                          SplitCase{"DelimiterAfterFF", "\xFF|b", "|", 0, {"\xFF", "b"}}),
-                         [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<SplitCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(FindAtCharacterStart, AgreesWithCharacterByCharacterSearchOnRandomTexts) {
     // Few distinct bytes, so markers, trail bytes that look like markers and long runs of lead bytes all occur.

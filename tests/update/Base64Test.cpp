@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // (U, J, D), and the character's second byte is not read.
                     DecodeCase{"doubleByteStopsGroup", "QUJD\xB0\xA1QUJD", "41 42 43 C1 42 43 24"},
                     DecodeCase{"leadByteAtEndDropped", "QUJD\xB0", "41 42 43"}),
-    [](const testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DecodeCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(Base64Decode, processEventsRunsOncePerGroup) {
     int calls = 0;

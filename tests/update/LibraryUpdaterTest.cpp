@@ -307,7 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"versionGzipEncoded", [](TestHttpsServer& s) { s.setHandler("/douyin_ver.txt", gzipAnswer("4")); }},
         Fault{"payloadGzipEncoded",
               [](TestHttpsServer& s) { s.setHandler("/douyin_ck.txt", gzipAnswer(Base64Encode(library()))); }}),
-    [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Fault>& testInfo) { return std::string(testInfo.param.name); });
 
 #ifndef _WIN32
 struct TransportFault {
@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
                                            }
                                        });
                                    }}),
-    [](const testing::TestParamInfo<TransportFault>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TransportFault>& testInfo) { return std::string(testInfo.param.name); });
 #endif
 
 // Killed updates left douyin_ck.txt.part<pid>-<n> files as large as the library that no start ever removed.

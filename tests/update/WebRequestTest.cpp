@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Content-Type: application/x-www-form-urlencoded"}},
         MethodCase{
             "deleteWithoutBody", 5, std::nullopt, std::nullopt, std::nullopt, "DELETE /form?x=1 HTTP/1.1", "", {}}),
-    [](const testing::TestParamInfo<MethodCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<MethodCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(WebRequestHeaders, callersAcceptIsCapitalisedKeptAndDefaultsFollow) {
     RawHttpServer server(RawHttpServer::reply(okResponse("ok")));
@@ -402,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                  std::string(3000, 'Q') + "\r\n0\r\n\r\n"));
                     },
                     smallBodyLimit(), ""}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FailureCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(WebRequestFailures, headersOfAFailedExchangeAre5000Spaces) {
     WebRequestOptions options;
@@ -513,7 +513,7 @@ INSTANTIATE_TEST_SUITE_P(
                             TestCertificates::trustedCa()},
                     TlsCase{"unreadableCaFile", TestCertificates::serverCert(), TestCertificates::serverKey(),
                             TestCertificates::dir() + "/missing.pem"}),
-    [](const testing::TestParamInfo<TlsCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TlsCase>& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
 } // namespace qingtan
