@@ -1,5 +1,4 @@
 #include "AppHarness.h"
-#include "EventPump.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -95,26 +94,6 @@ private slots:
         MainWindow& window = harness.start();
         QVERIFY(window.isVisible());
         QVERIFY(harness.find<QLabel>("标签运行状态")->text() != Q("程序已启动"));
-    }
-
-    void eventPump_runsFirstCallThenAtMostOncePerInterval() {
-        using namespace std::chrono_literals;
-        std::chrono::steady_clock::time_point now{};
-        int runs = 0;
-        ThrottledEventPump pump(
-            16ms, [&runs] { ++runs; }, [&now] { return now; });
-        pump();
-        QCOMPARE(runs, 1);
-        for (int call = 0; call < 1000; ++call) {
-            now += 10us;
-            pump();
-        }
-        QCOMPARE(runs, 1); // 10 ms passed in all
-        now += 6ms;
-        pump();
-        QCOMPARE(runs, 2);
-        pump();
-        QCOMPARE(runs, 2);
     }
 };
 

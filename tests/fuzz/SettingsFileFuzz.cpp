@@ -1,7 +1,7 @@
 // 配置.ini as a user or another program may have left it: reading never crashes, and writing the library source
 // over any such file stores exactly that value.
 #include "FileHelpers.h"
-#include "GbkCodec.h"
+#include "LibraryFiles.h"
 #include "SettingsFile.h"
 
 #include <cstdint>
@@ -25,7 +25,7 @@ const std::filesystem::path& directory() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qingtan;
-    static const AnsiText kLocal = GbkCodec::fromUtf8("本地词库");
+    const AnsiText& kLocal = LocalSourceValue();
     const SettingsFile settings(directory());
     WriteWholeFile(settings.path(), std::string_view(reinterpret_cast<const char*>(data), size));
     settings.read();
