@@ -66,8 +66,7 @@ MainWindow& Application::start() {
         QGuiApplication::restoreOverrideCursor();
     }
 
-    LoadWordLibrary(m_setup.directory, m_state.library, m_state.libraryLines, showStatus);
-    m_state.libraryLoaded();
+    m_state.loadLibrary(m_setup.directory, showStatus);
 
     window->show();
     // Not QSplashScreen::finish: it processes events while waiting, and a close arriving then would end the window

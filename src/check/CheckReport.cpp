@@ -27,6 +27,7 @@ void ResetCheckState(CheckState& state) {
     }
     state.currentTitle.clear();
     state.checkReport.clear();
+    state.occurrences.clear();
 }
 
 } // namespace qingtan

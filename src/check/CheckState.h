@@ -2,8 +2,10 @@
 
 #include "Category.h"
 #include "TextTypes.h"
+#include "WordOccurrence.h"
 
 #include <array>
+#include <vector>
 
 namespace qingtan {
 
@@ -13,6 +15,9 @@ struct CheckState {
     // Per category, the words found joined by " | " in word-list order; empty when nothing matched.
     std::array<AnsiText, kCategoryCount> findingSets;
     AnsiText checkReport;
+    // Every place where a word of a checked category stands in currentTitle: the one match that the finding sets,
+    // the JSON output and the window's highlights all come from.
+    std::vector<WordOccurrence> occurrences;
 
     AnsiText& findingSet(Category category) { return findingSets[IndexOf(category)]; }
     const AnsiText& findingSet(Category category) const { return findingSets[IndexOf(category)]; }

@@ -15,9 +15,17 @@ bool RunCheck(CheckState& state, const WordMatcher& matcher, std::u16string_view
     // Every accepted check starts afresh, so a check made while a report is open never reports an earlier title.
     ResetCheckState(state);
     state.currentTitle = WideToOemText(title);
-    const TitleMatches matches = matcher.match(state.currentTitle);
+    const auto checked = [&selection](Category category) {
+        return selection.checkAll || selection.ticked[IndexOf(category)];
+    };
+    for (const WordOccurrence& occurrence : matcher.occurrences(state.currentTitle)) {
+        if (checked(occurrence.category)) {
+            state.occurrences.push_back(occurrence);
+        }
+    }
+    const TitleMatches matches = FoundEntries(state.occurrences);
     for (const Category category : kAllCategories) {
-        if (selection.checkAll || selection.ticked[IndexOf(category)]) {
+        if (checked(category)) {
             MatchCategory(state, matcher, matches, category);
         }
     }

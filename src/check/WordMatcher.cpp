@@ -153,24 +153,6 @@ void WordMatcher::scan(std::string_view title, OnMatch&& onMatch) const {
     }
 }
 
-TitleMatches WordMatcher::match(std::string_view title) const {
-    std::vector<std::uint32_t> found;
-    scan(title, [&found](std::uint32_t pattern, std::size_t) { found.push_back(pattern); });
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
-
-    TitleMatches matches;
-    for (const std::uint32_t pattern : found) {
-        for (std::uint32_t e = m_entryBegin[pattern]; e < m_entryBegin[pattern + 1]; ++e) {
-            matches[IndexOf(m_entries[e].category)].push_back(m_entries[e].index);
-        }
-    }
-    for (auto& entries : matches) {
-        std::sort(entries.begin(), entries.end());
-    }
-    return matches;
-}
-
 std::vector<WordOccurrence> WordMatcher::occurrences(std::string_view title) const {
     std::vector<WordOccurrence> result;
     scan(title, [&](std::uint32_t pattern, std::size_t start) {
@@ -179,6 +161,18 @@ std::vector<WordOccurrence> WordMatcher::occurrences(std::string_view title) con
         }
     });
     return result;
+}
+
+TitleMatches FoundEntries(const std::vector<WordOccurrence>& occurrences) {
+    TitleMatches matches;
+    for (const WordOccurrence& occurrence : occurrences) {
+        matches[IndexOf(occurrence.category)].push_back(occurrence.entry);
+    }
+    for (auto& entries : matches) {
+        std::sort(entries.begin(), entries.end());
+        entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    }
+    return matches;
 }
 
 } // namespace qingtan

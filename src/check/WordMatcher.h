@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WordLibrary.h"
+#include "WordOccurrence.h"
 
 #include <array>
 #include <cstddef>
@@ -10,16 +11,6 @@
 
 namespace qingtan {
 
-// Per category, the indices of the words found in a title, in word-list order, once per list entry.
-using TitleMatches = std::array<std::vector<std::size_t>, kCategoryCount>;
-
-// One place where a word stands in a title.
-struct WordOccurrence {
-    Category category;
-    std::size_t entry;      // index in the category's word list
-    std::size_t byteOffset; // 0-based, always where a character of the title begins
-};
-
 // Finds the words of a loaded library in titles with one pass over the title, whatever the size of the library
 // (an Aho-Corasick automaton over the GBK bytes). A word counts only where it begins at a character of the title.
 // The library must outlive the matcher.
@@ -28,8 +19,6 @@ public:
     explicit WordMatcher(const WordLibrary& library);
 
     const WordLibrary& library() const { return m_library; }
-
-    TitleMatches match(std::string_view title) const;
 
     // Every occurrence of every word, ordered by where it ends in the title; an entry that stands in several
     // categories, or twice in one list, is listed once per entry.

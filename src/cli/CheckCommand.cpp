@@ -114,15 +114,6 @@ void readTitles(std::istream& in, std::vector<std::string>& titles) {
     }
 }
 
-bool hasFindings(const CheckState& state) {
-    for (const AnsiText& findings : state.findingSets) {
-        if (!findings.empty()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
@@ -194,7 +185,7 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
             }
             out << GbkCodec::toUtf8(state.checkReport);
         }
-        anyViolation = anyViolation || hasFindings(state);
+        anyViolation = anyViolation || !state.occurrences.empty();
     }
     out.flush();
     return anyViolation ? kExitViolations : kExitClean;

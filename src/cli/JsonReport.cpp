@@ -29,7 +29,7 @@ std::string JsonReportLine(std::string_view titleUtf8, const CheckState& state, 
                            const CategoryTicks& ticked) {
     const std::vector<std::size_t> numbers = characterNumbers(state.currentTitle);
     std::map<std::pair<Category, std::size_t>, std::vector<std::size_t>> positions;
-    for (const WordOccurrence& occurrence : matcher.occurrences(state.currentTitle)) {
+    for (const WordOccurrence& occurrence : state.occurrences) {
         positions[{occurrence.category, occurrence.entry}].push_back(numbers[occurrence.byteOffset]);
     }
 

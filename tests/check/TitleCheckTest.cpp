@@ -73,8 +73,8 @@ TEST_F(TitleCheckTest, EuroSignAndFFDoNotSwallowTheNextByte) {
     // No UTF-16 text converts to FF, so the matcher is asked directly.
     library[Category::Goods] = {"a"};
     const WordMatcher matcher(library);
-    EXPECT_EQ(matcher.match("\xFF"
-                            "a")[IndexOf(Category::Goods)],
+    EXPECT_EQ(FoundEntries(matcher.occurrences("\xFF"
+                                               "a"))[IndexOf(Category::Goods)],
               std::vector<std::size_t>{0});
 }
 
@@ -111,6 +111,20 @@ TEST_F(TitleCheckTest, SelectionDecidesWhichCategoriesAreMatched) {
     for (const Category category : kAllCategories) {
         EXPECT_EQ(found(category), "");
     }
+}
+
+// The one match of the check: the finding sets, the JSON positions and the window's highlights read it.
+TEST_F(TitleCheckTest, KeepsTheOccurrencesOfTheCheckedCategoriesOnly) {
+    library[Category::General] = {gbk("最"), gbk("好")};
+    library[Category::Goods] = {gbk("最")};
+    CategorySelection onlyGeneral{false, {}};
+    onlyGeneral.ticked[IndexOf(Category::General)] = true;
+    ASSERT_TRUE(check(u"最好最", onlyGeneral));
+    EXPECT_EQ(state.occurrences, (std::vector<WordOccurrence>{
+                                     {Category::General, 0, 0}, {Category::General, 1, 2}, {Category::General, 0, 4}}));
+    EXPECT_EQ(found(Category::General), gbk("最 | 好"));
+    ResetCheckState(state);
+    EXPECT_TRUE(state.occurrences.empty());
 }
 
 TEST_F(TitleCheckTest, EveryAcceptedCheckStartsFromAnEmptyState) {
