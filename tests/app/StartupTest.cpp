@@ -86,14 +86,18 @@ private slots:
         QVERIFY(harness.find<QLabel>("标签运行状态")->text().startsWith(Q("加载词库可能出错")));
     }
 
-    void updaterWithoutNetwork_windowStillShownWithItsText() {
+    // A failed update leaves the local library: the application loads it and keeps the failure in view.
+    void failedUpdate_localLibraryLoaded_failureStaysOnTheStatusLine() {
         test::AppHarness harness;
         harness.onUpdate = [](const ShowStatusFn& showStatus, const std::function<void()>&) {
-            showStatus(test::gbk("已经更新在线词库"), kGreen); // what an update that got empty answers may leave
+            showStatus(test::gbk("词库更新失败，继续使用本地词库"), kRed);
         };
         MainWindow& window = harness.start();
         QVERIFY(window.isVisible());
-        QVERIFY(harness.find<QLabel>("标签运行状态")->text() != Q("程序已启动"));
+        auto* label = harness.find<QLabel>("标签运行状态");
+        QCOMPARE(label->text(), Q("词库更新失败，继续使用本地词库"));
+        QCOMPARE(label->palette().color(QPalette::WindowText).rgba(), 0xFFFF0000u);
+        QCOMPARE(harness.app->state().library()[Category::Goods], TextArray{test::gbk("神器")});
     }
 };
 
