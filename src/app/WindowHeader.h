@@ -9,7 +9,7 @@ class QWidget;
 
 namespace qingtan {
 
-// The program's icon, drawn rather than shipped: a green disc with 青.
+// The program's icon, drawn rather than shipped: a white tick on a green disc.
 QIcon AppIcon();
 
 // The band at the top of a window, where the window-frame control sits at (4, 4): the icon, then the title.
