@@ -75,6 +75,12 @@ QString UpdatingText() {
     return fromUtf8("正在检查词库更新……");
 }
 
+QString CloseWindowTip() {
+    return fromUtf8("关闭");
+}
+QString MinimiseWindowTip() {
+    return fromUtf8("最小化");
+}
 QString CodecMissingText() {
     return fromUtf8("本系统无法转换GBK编码的文字，词库无法使用，程序不能运行。");
 }

@@ -28,8 +28,10 @@ QString PendingText();            // 等待添加……
 QString SwitchCaption();          // 是否需要切换词库
 QString SwitchToLocalQuestion();
 QString SwitchToOnlineQuestion();
-QString UpdatingText();     // shown on the splash while the library is refreshed
-QString CodecMissingText(); // the system cannot convert GBK text: the program cannot run
+QString UpdatingText();      // shown on the splash while the library is refreshed
+QString CodecMissingText();  // the system cannot convert GBK text: the program cannot run
+QString CloseWindowTip();    // 关闭
+QString MinimiseWindowTip(); // 最小化
 
 // 微软雅黑 first; where it is not installed, a CJK family that the platform has.
 QStringList ReportFontFamilies();

@@ -29,6 +29,11 @@ inline constexpr std::string_view kThirdPartyPending = "标签EX1";
 inline constexpr std::string_view kMainFrame = "主窗口EX";
 inline constexpr std::string_view kReportBox = "编辑框报告";
 inline constexpr std::string_view kReportFrame = "窗口EX1";
+// The title bar's buttons, in each window that has them.
+inline constexpr std::string_view kCloseButton = "按钮关闭窗口";
+inline constexpr std::string_view kMinimiseButton = "按钮最小化窗口";
+// The library's state beside the status line: words, version, whether it loaded and how the update went.
+inline constexpr std::string_view kLibraryStateLabel = "标签词库状态";
 
 inline QString Q(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

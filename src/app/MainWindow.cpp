@@ -43,10 +43,9 @@ Widget* makeControl(QWidget* parent, std::string_view name, const QString& text 
 
 MainWindow::MainWindow(MainWindowContext context) : QWidget(nullptr), m_context(std::move(context)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(MainWindowTitle());
     setFixedSize(550, 368);
     move(50, 50);
-    AddWindowHeader(*this, names::kMainFrame, MainWindowTitle());
+    AddWindowHeader(*this, names::kMainFrame, MainWindowTitle(), true);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::Q(names::kTabs));

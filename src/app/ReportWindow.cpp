@@ -12,12 +12,12 @@
 namespace qingtan {
 
 ReportWindow::ReportWindow(QWidget* owner, const AnsiText& report, std::function<void()> onDestroyed)
-    : QWidget(owner, Qt::Window), m_reportBox(new QPlainTextEdit(this)), m_onDestroyed(std::move(onDestroyed)) {
+    // A dialog of its owner: the window manager keeps it in front of the main window and minimises it with it.
+    : QWidget(owner, Qt::Dialog), m_reportBox(new QPlainTextEdit(this)), m_onDestroyed(std::move(onDestroyed)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ReportWindowTitle());
     setFixedSize(500, 600);
+    AddWindowHeader(*this, names::kReportFrame, ReportWindowTitle(), false);
     placeBeside(owner);
-    AddWindowHeader(*this, names::kReportFrame, ReportWindowTitle());
 
     m_reportBox->setObjectName(names::Q(names::kReportBox));
     m_reportBox->setGeometry(2, 31, 496, 566);

@@ -12,8 +12,9 @@ namespace qingtan {
 // The program's icon, drawn rather than shipped: a white tick on a green disc.
 QIcon AppIcon();
 
-// The band at the top of a window, where the window-frame control sits at (4, 4): the icon, then the title.
-// The native title bar stays; the band keeps the controls' places as designed.
-void AddWindowHeader(QWidget& window, std::string_view frameName, const QString& title);
+// The window's one title bar, drawn in the band at the top: the window-frame control at (4, 4) with the icon, the
+// title beside it, a close button (and a minimise button) at the right. The window has no system frame, so the
+// title shows once whether or not a window manager draws frames; dragging the band moves the window.
+void AddWindowHeader(QWidget& window, std::string_view frameName, const QString& title, bool minimisable);
 
 } // namespace qingtan
