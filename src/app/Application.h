@@ -5,6 +5,7 @@
 #include "SettingsFile.h"
 #include "ShellOpener.h"
 #include "TextTypes.h"
+#include "Translations.h"
 
 #include <QPointer>
 
@@ -48,6 +49,7 @@ public:
     ConfirmationBox& confirmation() { return m_confirmation; }
 
 private:
+    ChineseTranslations m_translations; // first, so every window is made with Chinese standard texts
     ApplicationSetup m_setup;
     AppState m_state;
     SettingsFile m_settings;

@@ -141,6 +141,7 @@ private slots:
         QString seenCaption;
         bool seenQuestionIcon = false;
         bool seenOkAndCancel = false;
+        QStringList seenButtonTexts;
         QWidget* seenOwner = nullptr;
         // The box runs its own event loop; answer it from there.
         QTimer::singleShot(0, [&] {
@@ -151,6 +152,7 @@ private slots:
             seenQuestionIcon = box->icon() == QMessageBox::Question;
             seenOkAndCancel = box->standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel);
             seenOwner = box->parentWidget();
+            seenButtonTexts = {box->button(QMessageBox::Ok)->text(), box->button(QMessageBox::Cancel)->text()};
             if (useEscape) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {
@@ -163,6 +165,8 @@ private slots:
         QCOMPARE(seenCaption, Q("是否需要切换词库"));
         QVERIFY(seenQuestionIcon);
         QVERIFY(seenOkAndCancel);
+        // Qt's own translations, whatever the system's locale: no English word in the Chinese window.
+        QCOMPARE(seenButtonTexts, (QStringList{Q("确定"), Q("取消")}));
         QCOMPARE(seenOwner, &window);
         QCOMPARE(selection(harness), QStringLiteral("online"));
         QCOMPARE(harness.settingsUtf8(), kOnlineFile);
