@@ -259,14 +259,10 @@ std::string caBundleWith(CURL* handle, const std::string& extraFile) {
         return {};
     }
     std::string bundle;
-#if LIBCURL_VERSION_NUM >= 0x075400
     char* systemFile = nullptr;
     if (curl_easy_getinfo(handle, CURLINFO_CAINFO, &systemFile) == CURLE_OK && systemFile != nullptr) {
         bundle = ReadWholeFile(systemFile);
     }
-#else
-    (void)handle;
-#endif
     return bundle + "\n" + extra;
 }
 
