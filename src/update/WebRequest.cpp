@@ -6,7 +6,10 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 namespace qingtan {
@@ -196,59 +199,94 @@ std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user
     return bytes;
 }
 
-void setMethodOptions(CURL* curl, const PreparedRequest& request) {
+// The option by libcurl's own name, so the text matches its documentation.
+std::string refusalText(CURLoption option, CURLcode code) {
+    const curl_easyoption* known = curl_easy_option_by_id(option);
+    const std::string name =
+        known != nullptr ? "CURLOPT_" + std::string(known->name) : "option " + std::to_string(static_cast<int>(option));
+    return "the HTTP client refused " + name + " (" + curl_easy_strerror(code) + ")";
+}
+
+// Sets libcurl options in turn and keeps the first one libcurl refuses, leaving the rest unset. A refused option
+// leaves the request other than asked for (unverified, without a limit, open to other protocols), so the caller
+// sends nothing then.
+class CurlOptions {
+public:
+    explicit CurlOptions(CURL* curl) : m_curl(curl) {}
+
+    template <typename Value>
+    void set(CURLoption option, Value value) {
+        if (m_refusal) {
+            return;
+        }
+        if (const CURLcode code = curl_easy_setopt(m_curl, option, value); code != CURLE_OK) {
+            m_refusal = refusalText(option, code);
+        }
+    }
+
+    const std::optional<std::string>& refusal() const { return m_refusal; }
+
+private:
+    CURL* m_curl;
+    std::optional<std::string> m_refusal;
+};
+
+void setMethodOptions(CurlOptions& options, const PreparedRequest& request) {
     switch (request.method) {
     case HttpMethod::Get:
-        curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+        options.set(CURLOPT_HTTPGET, 1L);
         break;
     case HttpMethod::Head:
         // libcurl sends no body with HEAD and must not wait for one in the answer.
-        curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+        options.set(CURLOPT_NOBODY, 1L);
         break;
     default:
-        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body.size()));
-        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.data());
+        options.set(CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body.size()));
+        options.set(CURLOPT_POSTFIELDS, request.body.data());
         if (request.method != HttpMethod::Post) {
-            curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, kVerbs[static_cast<std::size_t>(request.method)].data());
+            options.set(CURLOPT_CUSTOMREQUEST, kVerbs[static_cast<std::size_t>(request.method)].data());
         }
         break;
     }
 }
 
-void setRequestOptions(CURL* curl, const PreparedRequest& request) {
-    curl_easy_setopt(curl, CURLOPT_URL, request.target.c_str());
-    curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);
-    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, request.agent.c_str());
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, request.headers.get());
-    curl_easy_setopt(curl, CURLOPT_PROXY, request.proxy.c_str());
-    curl_easy_setopt(curl, CURLOPT_NOPROXY, "");
-    curl_easy_setopt(curl, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+void setRequestOptions(CurlOptions& options, const PreparedRequest& request) {
+    options.set(CURLOPT_URL, request.target.c_str());
+    options.set(CURLOPT_PATH_AS_IS, 1L);
+    options.set(CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    options.set(CURLOPT_PROTOCOLS_STR, "http,https");
+    options.set(CURLOPT_USERAGENT, request.agent.c_str());
+    options.set(CURLOPT_HTTPHEADER, request.headers.get());
+    options.set(CURLOPT_PROXY, request.proxy.c_str());
+    options.set(CURLOPT_NOPROXY, "");
+    options.set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     if (request.keepCookiesAcrossRedirects) {
-        curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "");
+        options.set(CURLOPT_COOKIEFILE, "");
     }
-    setMethodOptions(curl, request);
+    setMethodOptions(options, request);
 }
 
-void setTransferOptions(CURL* curl, const TransportSettings& transport, Transfer& transfer) {
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, transfer.errorText.data());
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, transport.connectTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, transport.totalTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transport.maxBodyBytes));
+void setTransferOptions(CurlOptions& options, const TransportSettings& transport, Transfer& transfer) {
+    options.set(CURLOPT_NOSIGNAL, 1L);
+    options.set(CURLOPT_ERRORBUFFER, transfer.errorText.data());
+    options.set(CURLOPT_WRITEFUNCTION, onBody);
+    options.set(CURLOPT_WRITEDATA, &transfer);
+    options.set(CURLOPT_HEADERFUNCTION, onHeader);
+    options.set(CURLOPT_HEADERDATA, &transfer);
+    options.set(CURLOPT_CONNECTTIMEOUT_MS, transport.connectTimeoutMs);
+    options.set(CURLOPT_TIMEOUT_MS, transport.totalTimeoutMs);
+    // A limit beyond curl_off_t would wrap negative, which libcurl refuses; one that large is no limit anyway.
+    options.set(CURLOPT_MAXFILESIZE_LARGE,
+                static_cast<curl_off_t>(std::min<std::uintmax_t>(
+                    transport.maxBodyBytes, static_cast<std::uintmax_t>(std::numeric_limits<curl_off_t>::max()))));
 }
 
 // Redirects are followed, but one from https may only lead to https: a plain-http hop would hand the word library
 // to anyone on the path.
-void setRedirectOptions(CURL* curl, const PreparedRequest& request) {
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 20L);
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, request.https ? "https" : "http,https");
+void setRedirectOptions(CurlOptions& options, const PreparedRequest& request) {
+    options.set(CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
+    options.set(CURLOPT_MAXREDIRS, 20L);
+    options.set(CURLOPT_REDIR_PROTOCOLS_STR, request.https ? "https" : "http,https");
 }
 
 // The system's CA bundle followed by the extra one, so the extra CA is trusted in addition to, not instead of, the
@@ -266,25 +304,28 @@ std::string caBundleWith(CURL* handle, const std::string& extraFile) {
     return bundle + "\n" + extra;
 }
 
-void setTlsOptions(CURL* curl, Transfer& transfer) {
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+void setTlsOptions(CurlOptions& options, Transfer& transfer) {
+    options.set(CURLOPT_SSL_VERIFYPEER, 1L);
+    options.set(CURLOPT_SSL_VERIFYHOST, 2L);
     if (!transfer.caBundle.empty()) {
         curl_blob blob{transfer.caBundle.data(), transfer.caBundle.size(), CURL_BLOB_NOCOPY};
-        curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
+        options.set(CURLOPT_CAINFO_BLOB, &blob);
     }
 #ifdef _WIN32
     // Windows keeps its trusted roots in its own store rather than in a bundle file.
-    curl_easy_setopt(curl, CURLOPT_SSL_OPTIONS, static_cast<long>(CURLSSLOPT_NATIVE_CA));
+    options.set(CURLOPT_SSL_OPTIONS, static_cast<long>(CURLSSLOPT_NATIVE_CA));
 #endif
 }
 
-void configureTransfer(CURL* curl, const PreparedRequest& request, const TransportSettings& transport,
-                       Transfer& transfer) {
-    setRequestOptions(curl, request);
-    setTransferOptions(curl, transport, transfer);
-    setRedirectOptions(curl, request);
-    setTlsOptions(curl, transfer);
+// Why libcurl refused one of the options, or nothing when it took them all.
+std::optional<std::string> configureTransfer(CURL* curl, const PreparedRequest& request,
+                                             const TransportSettings& transport, Transfer& transfer) {
+    CurlOptions options(curl);
+    setRequestOptions(options, request);
+    setTransferOptions(options, transport, transfer);
+    setRedirectOptions(options, request);
+    setTlsOptions(options, transfer);
+    return options.refusal();
 }
 
 AnsiText cookiesFrom(const AnsiText& responseHeaders) {
@@ -410,7 +451,9 @@ WebResponse WebRequest(const AnsiText& url, WebRequestOptions& options, const Tr
             return failedRequest("the CA file " + transport.caFile + " cannot be read");
         }
     }
-    configureTransfer(handle.get(), request, transport, transfer);
+    if (std::optional<std::string> refusal = configureTransfer(handle.get(), request, transport, transfer)) {
+        return failedRequest(std::move(*refusal));
+    }
     const CURLcode result = curl_easy_perform(handle.get());
     return readResponse(handle.get(), result, transfer, transport.maxBodyBytes, options);
 }
