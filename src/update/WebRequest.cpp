@@ -123,7 +123,7 @@ struct PreparedRequest {
     ByteBuffer body;
     std::string proxy; // empty: a direct connection
     bool followRedirects = true;
-    bool keepCookiesAcrossRedirects = true; // the caller handles no cookies of its own
+    bool keepCookiesAcrossRedirects = true;
 };
 
 // Completes the caller's inputs and writes back the header text and body that go out (extraHeaders, postBytes).
@@ -260,6 +260,8 @@ void setRequestOptions(CurlOptions& options, const PreparedRequest& request) {
     options.set(CURLOPT_PROXY, request.proxy.c_str());
     options.set(CURLOPT_NOPROXY, "");
     options.set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    // With cookies of its own the caller handles cookies; otherwise cookies set during redirects are kept for the
+    // later hops of this one call.
     if (request.keepCookiesAcrossRedirects) {
         options.set(CURLOPT_COOKIEFILE, "");
     }
