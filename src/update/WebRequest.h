@@ -44,13 +44,14 @@ struct TransportSettings {
 struct WebResponse {
     ByteBuffer body;     // what arrived; only a part of it when the exchange failed midway
     long status = 0;     // status code of the final response; 0 when none arrived
-    std::string failure; // why the exchange failed (connection, TLS, time-out, size); empty when it completed
+    std::string failure; // why it failed (connection, TLS, time-out, size, a refused option); empty when it completed
 
     bool completed() const { return failure.empty(); }
 };
 
 // One synchronous HTTP/1.1 exchange. Certificates and host names are verified, redirects are followed (never from
-// https to http) unless noRedirect, and any HTTP status counts as an answer. Never throws.
+// https to http) unless noRedirect, and any HTTP status counts as an answer. When libcurl refuses one of the
+// settings, nothing is sent and the request has failed. Never throws.
 WebResponse WebRequest(const AnsiText& url, WebRequestOptions& options, const TransportSettings& transport = {});
 
 // A GET of `url` with every option left out: the body up to its first NUL byte, or nothing when the request failed

@@ -1,11 +1,14 @@
 #include "WebRequest.h"
 
+#include "FileHelpers.h"
 #include "LoopbackServers.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
 
 #include <algorithm>
+#include <limits>
 #include <ostream>
 
 namespace qingtan {
@@ -341,6 +344,18 @@ TEST(WebRequestProxy, listFormNamesTheProxyPerScheme) {
     EXPECT_EQ(ProxyForScheme("", "http"), "");
 }
 
+// A proxy libcurl refuses (longer than its 8,000,000-byte limit for texts) used to be dropped silently, and the
+// request went straight to the server past the proxy the caller named.
+TEST(WebRequestRefusedOptions, proxyLibcurlRefusesFailsTheRequestInsteadOfGoingDirect) {
+    RawHttpServer server(RawHttpServer::reply(okResponse("direct")));
+    WebRequestOptions options;
+    options.proxy = std::string(8'000'001, 'p');
+    const WebResponse response = WebRequest(server.url("/douyin_ver.txt"), options);
+    EXPECT_NE(response.failure.find("CURLOPT_PROXY"), std::string::npos) << response.failure;
+    EXPECT_EQ(response.status, 0);
+    EXPECT_TRUE(server.requests().empty());
+}
+
 struct FailureCase {
     const char* name;
     std::function<std::unique_ptr<RawHttpServer>()> makeServer; // null: nothing listens
@@ -476,6 +491,30 @@ TEST(WebRequestTls, encodedAnswersAreFailedRequests) {
         EXPECT_FALSE(response.completed()) << path;
         EXPECT_EQ(response.body, "\x1f\x8b\x08") << path;
     }
+}
+
+// libcurl refuses any text longer than 8,000,000 bytes. A refused CA bundle used to end in a certificate error that
+// blamed the server.
+TEST(WebRequestRefusedOptions, caBundleLibcurlRefusesFailsTheRequestNamingTheOption) {
+    TestHttpsServer server;
+    server.setResponse("/douyin_ver.txt", 200, "7");
+    test::TempDir dir;
+    dir.write("ca.pem", ReadWholeFile(TestCertificates::trustedCa()) + std::string(8'000'000, '\n'));
+    TransportSettings transport;
+    transport.caFile = (dir / "ca.pem").string();
+    WebRequestOptions options;
+    const WebResponse response = WebRequest(server.baseUrl() + "douyin_ver.txt", options, transport);
+    EXPECT_NE(response.failure.find("CURLOPT_CAINFO_BLOB"), std::string::npos) << response.failure;
+    EXPECT_TRUE(server.requests().empty());
+}
+
+// A limit beyond libcurl's signed size would wrap negative and be refused; it means no limit, as it always did.
+TEST(WebRequestRefusedOptions, bodyLimitBeyondLibcurlsRangeIsNoLimit) {
+    TestHttpsServer server;
+    server.setResponse("/douyin_ver.txt", 200, "7");
+    TransportSettings transport = trustingTestCa();
+    transport.maxBodyBytes = std::numeric_limits<std::size_t>::max();
+    EXPECT_EQ(FetchText(server.baseUrl() + "douyin_ver.txt", transport), "7");
 }
 
 struct TlsCase {
