@@ -12,7 +12,9 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,6 +26,10 @@ namespace {
 
 // Where a tab-page control belongs, relative to the tab control itself (tab bar included).
 const char* const kTabPosition = "qingtanTabPosition";
+
+bool isEnterKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
 
 QString placeholder() {
     return QString::fromStdU16String(AnsiToWide(TitlePlaceholderText()));
@@ -69,8 +75,8 @@ MainWindow::MainWindow(MainWindowContext context) : QWidget(nullptr), m_context(
     m_statusLabel->setGeometry(3, 27, 540, 24);
     m_statusLabel->setTextFormat(Qt::PlainText);
 
-    // Keep the keyboard focus off the title box, so its placeholder is still there when the window appears.
-    m_checkButton->setFocus();
+    // A creator can type at once; the placeholder stays in view until the first key or click (see eventFilter).
+    m_titleBox->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -82,7 +88,9 @@ MainWindow::~MainWindow() {
 void MainWindow::buildTitleCheckTab(QWidget* page) {
     m_titleBox = makeControl<QPlainTextEdit>(page, names::kTitleBox);
     m_titleBox->setPlainText(placeholder());
+    m_titleBox->setTabChangesFocus(true); // a tab character would become part of the checked title
     m_titleBox->installEventFilter(this);
+    m_titleBox->viewport()->installEventFilter(this); // clicks land on the viewport
     placeOnTab(m_titleBox, 1, 40, 546, 105);
 
     m_checkAll = makeControl<QCheckBox>(page, names::kCheckAll, CheckAllBox());
@@ -117,6 +125,7 @@ void MainWindow::buildTitleCheckTab(QWidget* page) {
     m_checkButton = makeControl<QPushButton>(page, names::kCheckButton, CheckButton());
     placeOnTab(m_checkButton, 224, 239, 100, 24);
     connect(m_checkButton, &QPushButton::clicked, this, &MainWindow::CheckTitle);
+    m_checkButton->installEventFilter(this); // Enter and Return press it, as Space does
 
     auto* editLibrary = makeControl<QPushButton>(page, names::kEditLibraryButton, EditLibraryButton());
     placeOnTab(editLibrary, 413, 240, 100, 24);
@@ -172,9 +181,37 @@ void MainWindow::alignTabChildren() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_titleBox) {
+    if (watched == m_checkButton && event->type() == QEvent::KeyPress) {
+        if (isEnterKey(*static_cast<QKeyEvent*>(event))) {
+            m_checkButton->animateClick();
+            return true;
+        }
+    } else if (watched == m_titleBox->viewport() && event->type() == QEvent::MouseButtonPress) {
+        ClearTitlePlaceholder(); // a click into the box that already has the focus
+    } else if (watched == m_titleBox) {
         switch (event->type()) {
-        case QEvent::FocusIn:
+        case QEvent::KeyPress: {
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            if (isEnterKey(key) && key.modifiers().testFlag(Qt::ControlModifier)) {
+                CheckTitle();
+                return true;
+            }
+            // The focus may have come without a click (at start, or back from another window): the first key
+            // replaces the placeholder instead of editing it.
+            if (!key.text().isEmpty() || key.matches(QKeySequence::Paste)) {
+                ClearTitlePlaceholder();
+            }
+            break;
+        }
+        case QEvent::FocusIn: {
+            // A click or Tab into the box clears the placeholder; focus given back with the window does not, so
+            // the placeholder is still there when the window appears.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::OtherFocusReason) {
+                ClearTitlePlaceholder();
+            }
+            break;
+        }
         case QEvent::Enter:
             ClearTitlePlaceholder();
             break;

@@ -2,6 +2,7 @@
 #include "ConfirmationBox.h"
 #include "SettingsFile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -223,7 +224,8 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
-        QVERIFY(!title->hasFocus());
+        harness.find<QPushButton>("按钮检测")->setFocus();
+        QTRY_VERIFY(!title->hasFocus());
         QTest::mouseMove(&window, QPoint(5, 5));
         QTest::mouseMove(title->viewport(), QPoint(20, 20));
         QTRY_COMPARE(title->toPlainText(), QString());
@@ -292,6 +294,68 @@ private slots:
         QVERIFY(harness.openedFiles.empty());
         QVERIFY(!window.reportWindow());
         QVERIFY(window.isVisible());
+    }
+
+    // A creator types right after start: the first key replaces the placeholder.
+    void startUp_focusInTitleBox_placeholderShownUntilTheFirstKey() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        QTRY_VERIFY(title->hasFocus());
+        QCOMPARE(title->toPlainText(), kPlaceholder);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("TOP1"));
+        QCOMPARE(title->toPlainText(), QStringLiteral("TOP1"));
+    }
+
+    void tabMovesTheFocusOutOfTheTitleBoxWithoutATabCharacter() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        QTRY_VERIFY(title->hasFocus());
+        QTest::keyClicks(title, QStringLiteral("ab"));
+        QTest::keyClick(title, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), harness.find<QCheckBox>("选全部检测"));
+        QCOMPARE(title->toPlainText(), QStringLiteral("ab"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), title);
+        QTest::keyClick(title, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(QApplication::focusWidget() != title);
+        QCOMPARE(title->toPlainText(), QStringLiteral("ab"));
+    }
+
+    void keysThatRunTheCheck_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Ctrl+Return in the title box") << "title" << int(Qt::Key_Return) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Enter in the title box")
+            << "title" << int(Qt::Key_Enter) << int(Qt::KeypadModifier | Qt::ControlModifier);
+        QTest::newRow("Return on 检测") << "button" << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("Enter on 检测") << "button" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space on 检测") << "button" << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+    void keysThatRunTheCheck() {
+        QFETCH(QString, where);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        title->setPlainText(Q("最好的秒杀"));
+        QWidget* target =
+            where == QStringLiteral("title") ? static_cast<QWidget*>(title) : harness.find<QPushButton>("按钮检测");
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(window.reportWindow());
+        QCOMPARE(harness.app->state().check.findingSet(Category::General), test::gbk("最"));
+        QCOMPARE(title->toPlainText(), Q("最好的秒杀")); // no line break was typed
     }
 };
 
