@@ -14,12 +14,14 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolTip>
 
 namespace qingtan {
 namespace {
@@ -92,6 +94,7 @@ void MainWindow::buildTitleCheckTab(QWidget* page) {
     m_titleBox->installEventFilter(this);
     m_titleBox->viewport()->installEventFilter(this); // clicks land on the viewport
     placeOnTab(m_titleBox, 1, 40, 546, 105);
+    connect(m_titleBox, &QPlainTextEdit::textChanged, this, &MainWindow::rematchTitle);
 
     m_checkAll = makeControl<QCheckBox>(page, names::kCheckAll, CheckAllBox());
     m_checkAll->setChecked(true);
@@ -112,6 +115,7 @@ void MainWindow::buildTitleCheckTab(QWidget* page) {
         const int row = static_cast<int>(index / 5);
         placeOnTab(box, 18 + 106 * column, 179 + 30 * row, 90, 24);
         connect(box, &QCheckBox::clicked, this, &MainWindow::UntickCheckAll);
+        connect(box, &QCheckBox::toggled, this, &MainWindow::rematchTitle);
         m_categoryBoxes[index] = box;
     }
 
@@ -188,6 +192,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == m_titleBox->viewport() && event->type() == QEvent::MouseButtonPress) {
         ClearTitlePlaceholder(); // a click into the box that already has the focus
+    } else if (watched == m_titleBox->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = HighlightToolTip(m_highlights, m_titleBox->cursorForPosition(help->pos()).position());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, m_titleBox->viewport());
+        }
+        return true;
     } else if (watched == m_titleBox) {
         switch (event->type()) {
         case QEvent::KeyPress: {
@@ -292,7 +305,26 @@ void MainWindow::CheckTitle() {
         return;
     }
     ComposeReport(m_context.state.check, categoryTicks(), showStatus);
+    showHighlights(m_context.state.check);
+    m_highlightsFollowEdits = true;
     OpenReportWindow();
+}
+
+void MainWindow::showHighlights(const CheckState& check) {
+    m_highlights = HighlightSpans(m_titleBox->toPlainText().toStdU16String(), check, m_context.state.library());
+    ApplyHighlights(*m_titleBox, m_highlights);
+}
+
+void MainWindow::rematchTitle() {
+    if (!m_highlightsFollowEdits) {
+        return;
+    }
+    const CategorySelection selection{m_checkAll->isChecked(), categoryTicks()};
+    // The same check on the same text; a refused title (empty, the placeholder) leaves no occurrences.
+    ResetCheckState(m_editCheck);
+    RunCheck(m_editCheck, m_context.state.matcher(), m_titleBox->toPlainText().toStdU16String(), selection,
+             [](const AnsiText&, ColorRef) {});
+    showHighlights(m_editCheck);
 }
 
 void MainWindow::OpenReportWindow() {

@@ -4,12 +4,14 @@
 #include "LibrarySource.h"
 #include "ShellOpener.h"
 #include "TextTypes.h"
+#include "TitleHighlights.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <filesystem>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -71,6 +73,11 @@ private:
     void CheckTitle();
     void OpenReportWindow();
 
+    // Shows where the words of `check` stand in the title box; after the first accepted check the title is matched
+    // again on every edit, so the highlights follow the text.
+    void showHighlights(const CheckState& check);
+    void rematchTitle();
+
     MainWindowContext m_context;
     QTabWidget* m_tabs = nullptr;
     QPlainTextEdit* m_titleBox = nullptr;
@@ -81,6 +88,9 @@ private:
     QPushButton* m_checkButton = nullptr;
     QLabel* m_statusLabel = nullptr;
     QPointer<ReportWindow> m_report;
+    bool m_highlightsFollowEdits = false;
+    CheckState m_editCheck; // the matches of the title as edited; the report's check state stays as it was
+    std::vector<HighlightSpan> m_highlights;
 };
 
 } // namespace qingtan

@@ -1,6 +1,8 @@
 #include "AppHarness.h"
 #include "ConfirmationBox.h"
 #include "SettingsFile.h"
+#include "TitleCheck.h"
+#include "TitleHighlights.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -356,6 +358,69 @@ private slots:
         QTRY_VERIFY(window.reportWindow());
         QCOMPARE(harness.app->state().check.findingSet(Category::General), test::gbk("最"));
         QCOMPARE(title->toPlainText(), Q("最好的秒杀")); // no line break was typed
+    }
+
+    // Where each word stands: a background per category, the text untouched, following the edits after a check.
+    void check_highlightsEveryOccurrence_andFollowsEdits() {
+        test::AppHarness harness;
+        harness.writeLibrary(std::string(test::kTestLibrary)
+                                 .replace(std::string(test::kTestLibrary).find("<普通商品>|神器|<"),
+                                          std::string("<普通商品>|神器|<").size(), "<普通商品>|最好|<"));
+        harness.start();
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        title->setPlainText(Q("最好的秒杀，最好"));
+        QVERIFY2(title->extraSelections().isEmpty(), "nothing before a check");
+        QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+
+        const auto spans = [title] {
+            QList<std::tuple<int, int, QColor>> found;
+            for (const auto& selection : title->extraSelections()) {
+                found.append({selection.cursor.selectionStart(), selection.cursor.selectionEnd(),
+                              selection.format.background().color()});
+            }
+            std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+                return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+            });
+            return found;
+        };
+        const QColor general = CategoryColour(Category::General);
+        const QColor consumption = CategoryColour(Category::Consumption);
+        const QColor goods = CategoryColour(Category::Goods);
+        // 最 (通用) inside 最好 (普通商品) overlap; both are there.
+        QCOMPARE(spans(), (QList<std::tuple<int, int, QColor>>{
+                              {0, 1, general}, {0, 2, goods}, {3, 5, consumption}, {6, 7, general}, {6, 8, goods}}));
+        QCOMPARE(title->toPlainText(), Q("最好的秒杀，最好"));
+
+        title->setPlainText(Q("一个最"));
+        QCOMPARE(spans(), (QList<std::tuple<int, int, QColor>>{{2, 3, general}}));
+        title->setPlainText(QString());
+        QVERIFY(title->extraSelections().isEmpty());
+        title->setPlainText(kPlaceholder);
+        QVERIFY(title->extraSelections().isEmpty());
+    }
+
+    void highlightToolTip_namesTheWordsAndTheirCategories() {
+        const std::vector<HighlightSpan> spans{{0, 1, Category::General, Q("最")},
+                                               {0, 2, Category::Goods, Q("最好")},
+                                               {0, 2, Category::Cosmetics, Q("最好")}};
+        QCOMPARE(HighlightToolTip(spans, 0), Q("最：通用\n最好：化妆品、普通商品"));
+        QCOMPARE(HighlightToolTip(spans, 1), Q("最好：化妆品、普通商品"));
+        QCOMPARE(HighlightToolTip(spans, 2), QString());
+    }
+
+    // Outside code page 936 and surrogate pairs: positions still land on the right characters.
+    void highlightSpans_mapBytesBackToTheBoxText() {
+        WordLibrary library;
+        library[Category::General] = {test::gbk("第一")};
+        const WordMatcher matcher(library);
+        CheckState state;
+        const std::u16string title = u"😀a€第一";
+        QVERIFY(RunCheck(state, matcher, title, {}, [](const AnsiText&, ColorRef) {}));
+        const auto spans = HighlightSpans(title, state, library);
+        QCOMPARE(spans.size(), std::size_t{1});
+        QCOMPARE(spans[0].start, 4);
+        QCOMPARE(spans[0].end, 6);
+        QCOMPARE(spans[0].word, Q("第一"));
     }
 };
 
