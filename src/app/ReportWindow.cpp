@@ -1,6 +1,7 @@
 #include "ReportWindow.h"
 
 #include "AppTexts.h"
+#include "CheckTexts.h"
 #include "ControlNames.h"
 #include "TextUtilities.h"
 #include "WindowHeader.h"
@@ -8,6 +9,9 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace qingtan {
 
@@ -51,6 +55,31 @@ void ReportWindow::setReport(const AnsiText& report) {
     QString text = QString::fromStdU16String(AnsiToWide(report));
     text.remove(QLatin1Char('\r'));
     m_reportBox->setPlainText(text);
+    emphasiseFindings();
+}
+
+// The sections that found words stand out: their heading and word line bold in a strong red. Formatting only;
+// the text stays the report.
+void ReportWindow::emphasiseFindings() {
+    QStringList headings;
+    for (const Category category : kAllCategories) {
+        QString heading = QString::fromStdU16String(AnsiToWide(FoundHeading(category)));
+        heading.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        headings.append(heading);
+    }
+    QTextCharFormat strong;
+    strong.setFontWeight(QFont::Bold);
+    strong.setForeground(QColor(0xC6, 0x28, 0x28));
+    QTextDocument* document = m_reportBox->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!headings.contains(block.text())) {
+            continue;
+        }
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor); // the word line
+        cursor.mergeCharFormat(strong);
+    }
 }
 
 void ReportWindow::bringForward() {

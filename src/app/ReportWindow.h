@@ -29,6 +29,7 @@ protected:
 
 private:
     void placeBeside(QWidget* owner);
+    void emphasiseFindings();
 
     QPlainTextEdit* m_reportBox;
     std::function<void()> m_onDestroyed;

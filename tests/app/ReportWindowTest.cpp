@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace qingtan;
 using test::Q;
@@ -68,6 +70,28 @@ private slots:
         QCOMPARE(box->geometry(), QRect(2, 31, 496, 566));
         QCOMPARE(report->findChild<QWidget*>(Q("窗口EX1"))->geometry(), QRect(4, 4, 24, 24));
         QCOMPARE(box->font().families().value(0), Q("微软雅黑"));
+    }
+
+    // The sections that found words stand out; the rest stay plain, and the text is the report unchanged.
+    void sectionsWithFindings_boldInRed_textUnchanged() {
+        test::AppHarness harness;
+        harness.start();
+        const QString shown = checkTitle(harness, "限时秒杀");
+        QCOMPARE(shown, section("不文明用语") + section("疑似欺骗用语") + section("刺激消费用语", "秒杀 | 限时") +
+                            section("歧视用语") + section("通用用语") + section("化妆品用语") +
+                            section("普通商品用语"));
+        auto* box = harness.window()->reportWindow()->findChild<QPlainTextEdit*>(Q("编辑框报告"));
+        const auto formatOfLine = [box](const QString& line) {
+            const QTextBlock block = box->document()->find(line).block();
+            return block.begin().fragment().charFormat();
+        };
+        for (const QString& line : {Q("刺激消费用语检测结果：（发现违规词）"), Q("秒杀 | 限时")}) {
+            QCOMPARE(formatOfLine(line).fontWeight(), int(QFont::Bold));
+            QCOMPARE(formatOfLine(line).foreground().color(), QColor(0xC6, 0x28, 0x28));
+        }
+        for (const QString& line : {Q("通用用语检测结果："), Q("未发现违规词")}) {
+            QVERIFY(formatOfLine(line).fontWeight() != int(QFont::Bold));
+        }
     }
 
     void onlyTickedCategoriesReported_noneTickedGivesEmptyReport() {
