@@ -7,16 +7,12 @@
 namespace qingtan {
 namespace {
 
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool equalAt(std::string_view text, std::size_t pos, std::string_view needle, bool ignoreCase) {
     if (!ignoreCase) {
         return text.compare(pos, needle.size(), needle) == 0;
     }
     return std::equal(needle.begin(), needle.end(), text.begin() + static_cast<std::ptrdiff_t>(pos),
-                      [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+                      [](char a, char b) { return LowerAsciiLetter(a) == LowerAsciiLetter(b); });
 }
 
 // The marker with every "#引号" replaced by a double quote.
@@ -61,10 +57,10 @@ std::size_t FindAtCharacterStart(std::string_view text, std::string_view needle,
         return std::string_view::npos;
     }
 
-    const char firstFolded = lowerAscii(needle.front());
+    const char firstFolded = LowerAsciiLetter(needle.front());
     const std::size_t lastPos = text.size() - needle.size();
     for (std::size_t pos = from; pos <= lastPos; pos += CharacterLength(text, pos)) {
-        if (lowerAscii(text[pos]) == firstFolded && equalAt(text, pos, needle, true)) {
+        if (LowerAsciiLetter(text[pos]) == firstFolded && equalAt(text, pos, needle, true)) {
             return pos;
         }
     }
@@ -122,8 +118,8 @@ int FindTextFrom(std::string_view text, std::string_view needle, int startPositi
     if (caseFold) {
         AnsiText foldedText(text);
         AnsiText foldedNeedle(needle);
-        std::transform(foldedText.begin(), foldedText.end(), foldedText.begin(), lowerAscii);
-        std::transform(foldedNeedle.begin(), foldedNeedle.end(), foldedNeedle.begin(), lowerAscii);
+        std::transform(foldedText.begin(), foldedText.end(), foldedText.begin(), LowerAsciiLetter);
+        std::transform(foldedNeedle.begin(), foldedNeedle.end(), foldedNeedle.begin(), LowerAsciiLetter);
         hit = foldedText.find(foldedNeedle, from);
     } else {
         hit = text.find(needle, from);

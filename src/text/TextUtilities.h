@@ -18,6 +18,15 @@ inline std::size_t CharacterLength(std::string_view text, std::size_t pos) {
     return IsLeadByte(text[pos]) ? 2 : 1;
 }
 
+// The byte with an ASCII letter changed to small or capital; every other byte as it is. Byte by byte: a trail byte
+// may look like a letter, so callers that keep double-byte characters whole apply it where characters begin.
+inline char LowerAsciiLetter(char byte) {
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
+inline char UpperAsciiLetter(char byte) {
+    return (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 'a' + 'A') : byte;
+}
+
 // First occurrence of `needle` at or after `from` (0-based) that begins where a character begins, scanning from
 // `from`; std::string_view::npos when there is none. An empty needle is found at `from` inside a non-empty text.
 // With ignoreCase, ASCII letters compare without case.

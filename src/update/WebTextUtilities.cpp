@@ -21,14 +21,6 @@ AnsiText mapCharacterStarts(std::string_view text, Change change) {
     return result;
 }
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool isBlankAt(std::string_view text, std::size_t pos) {
     return text[pos] == ' ' || (pos + 1 < text.size() && static_cast<unsigned char>(text[pos]) == 0xA1 &&
                                 static_cast<unsigned char>(text[pos + 1]) == 0xA1);
@@ -43,6 +35,20 @@ std::size_t find(std::string_view text, std::string_view needle, std::size_t fro
 
 bool contains(std::string_view text, std::string_view needle) {
     return find(text, needle) != kNone;
+}
+
+// "x-a--b" -> "X-A--B": every piece between hyphens capitalised. A hyphen is never the second byte of a character.
+AnsiText capitalizeWords(std::string_view name) {
+    AnsiText result;
+    for (std::size_t start = 0;;) {
+        const std::size_t hyphen = name.find('-', start);
+        result.append(CapitalizeFirst(name.substr(start, hyphen == kNone ? kNone : hyphen - start)));
+        if (hyphen == kNone) {
+            return result;
+        }
+        result.push_back('-');
+        start = hyphen + 1;
+    }
 }
 
 } // namespace
@@ -88,11 +94,11 @@ AnsiText TrimBlanks(std::string_view text) {
 }
 
 AnsiText AsciiLower(std::string_view text) {
-    return mapCharacterStarts(text, lower);
+    return mapCharacterStarts(text, LowerAsciiLetter);
 }
 
 AnsiText AsciiUpper(std::string_view text) {
-    return mapCharacterStarts(text, upper);
+    return mapCharacterStarts(text, UpperAsciiLetter);
 }
 
 int TextToInteger(std::string_view text) {
@@ -155,17 +161,14 @@ AnsiText UrlPath(std::string_view url) {
 
 AnsiText CapitalizeHeaderNames(std::string_view headers) {
     AnsiText result;
-    for (AnsiText& line : SplitKeepingEmpty(headers, "\r\n")) {
+    for (const AnsiText& line : SplitKeepingEmpty(headers, "\r\n")) {
         const std::size_t colon = find(line, ":");
         if (colon == kNone) {
             continue;
         }
-        for (std::size_t pos = 0; pos < colon; ++pos) {
-            if (pos == 0 || line[pos - 1] == '-') {
-                line[pos] = upper(line[pos]);
-            }
-        }
-        result.append(line).append("\r\n");
+        result.append(capitalizeWords(std::string_view(line).substr(0, colon)))
+            .append(std::string_view(line).substr(colon))
+            .append("\r\n");
     }
     if (!result.empty()) {
         result.resize(result.size() - 2);
@@ -176,7 +179,7 @@ AnsiText CapitalizeHeaderNames(std::string_view headers) {
 AnsiText CapitalizeFirst(std::string_view text) {
     AnsiText result(text);
     if (!result.empty()) {
-        result[0] = upper(result[0]);
+        result[0] = UpperAsciiLetter(result[0]);
     }
     return result;
 }
