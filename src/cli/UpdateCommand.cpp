@@ -57,14 +57,10 @@ int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, st
         }
     }
 
-    ColorRef colour = kGreen;
-    context.showStatus = [&](const AnsiText& text, ColorRef shownColour) {
-        out << GbkCodec::toUtf8(text) << '\n';
-        colour = shownColour;
-    };
-    LibraryUpdater(context, OnlineSourceValue());
+    context.showStatus = [&out](const AnsiText& text, ColorRef) { out << GbkCodec::toUtf8(text) << '\n'; };
+    const UpdateOutcome outcome = LibraryUpdater(context, OnlineSourceValue());
     out.flush();
-    return colour == kRed ? 1 : 0;
+    return outcome == UpdateOutcome::Failed ? 1 : 0;
 }
 
 } // namespace qingtan

@@ -12,6 +12,12 @@
 namespace qingtan {
 namespace {
 
+// Shows the outcome's text in its colour: red for a failure only.
+UpdateOutcome report(const UpdateContext& context, UpdateOutcome outcome, const AnsiText& text) {
+    context.showStatus(text, outcome == UpdateOutcome::Failed ? kRed : kGreen);
+    return outcome;
+}
+
 class Updater {
 public:
     explicit Updater(const UpdateContext& context)
@@ -22,22 +28,24 @@ public:
         m_transport.totalTimeoutMs = context.server.totalTimeoutMs;
     }
 
-    void run() {
+    // The outcome of the last status shown; every way through shows at least one.
+    UpdateOutcome run() {
         // Killed updates leave their temporary files behind, as large as the library; nothing else removes them.
         RemoveLeftoverTemporaries(m_libraryFile);
         RemoveLeftoverTemporaries(m_versionFile);
         if (NameExists(m_versionFile) && !checkVersion()) {
-            return;
+            return m_outcome;
         }
         if (!NameExists(m_versionFile) && !fullRefresh()) {
-            return;
+            return m_outcome;
         }
         if (!NameExists(m_libraryFile) && !fullRefresh()) {
-            return;
+            return m_outcome;
         }
         if (AnsiFromBuffer(ReadWholeFile(m_libraryFile)).empty()) {
             fullRefresh();
         }
+        return m_outcome;
     }
 
 private:
@@ -51,20 +59,20 @@ private:
         }
         if (localVersion == *serverVersion) {
             if (NameExists(m_libraryFile)) {
-                show(UpToDateText());
+                show(UpdateOutcome::UpToDate, UpToDateText());
                 return false;
             }
             const std::optional<ByteBuffer> library = fetchLibrary();
             if (!library || !WriteFileAtomically(m_libraryFile, *library)) {
                 return fail();
             }
-            show(LibraryRestoredText());
+            show(UpdateOutcome::Updated, LibraryRestoredText());
             return true;
         }
         if (!replaceBoth(*serverVersion)) {
             return false;
         }
-        show(VersionChangedText(*serverVersion));
+        show(UpdateOutcome::Updated, VersionChangedText(*serverVersion));
         return true;
     }
 
@@ -76,7 +84,7 @@ private:
         if (!replaceBoth(*serverVersion)) {
             return false;
         }
-        show(FullRefreshText(*serverVersion));
+        show(UpdateOutcome::Updated, FullRefreshText(*serverVersion));
         return true;
     }
 
@@ -110,17 +118,18 @@ private:
         return FetchText(m_context.server.baseUrl + AnsiText(name), m_transport);
     }
 
-    bool fail() const {
-        m_context.showStatus(UpdateFailedText(), kRed);
+    bool fail() {
+        show(UpdateOutcome::Failed, UpdateFailedText());
         return false;
     }
 
-    void show(const AnsiText& text) const { m_context.showStatus(text, kGreen); }
+    void show(UpdateOutcome outcome, const AnsiText& text) { m_outcome = report(m_context, outcome, text); }
 
     const UpdateContext& m_context;
     TransportSettings m_transport;
     std::filesystem::path m_versionFile;
     std::filesystem::path m_libraryFile;
+    UpdateOutcome m_outcome = UpdateOutcome::Failed;
 };
 
 } // namespace
@@ -132,12 +141,11 @@ ServerConfig DefaultServerConfig() {
     return config;
 }
 
-void LibraryUpdater(const UpdateContext& context, const AnsiText& librarySource) {
+UpdateOutcome LibraryUpdater(const UpdateContext& context, const AnsiText& librarySource) {
     if (librarySource == LocalSourceValue()) {
-        context.showStatus(LocalLibraryKeptText(), kGreen);
-        return;
+        return report(context, UpdateOutcome::LocalLibraryKept, LocalLibraryKeptText());
     }
-    Updater(context).run();
+    return Updater(context).run();
 }
 
 } // namespace qingtan

@@ -26,10 +26,19 @@ struct UpdateContext {
     std::function<void()> processEvents; // called during Base64Decode; may be empty
 };
 
-// Brings douyin_ck.txt and douyin_ver.txt in `context.directory` in step with the server and reports the outcome
-// through `context.showStatus`. With the library source LocalSourceValue() (as restored from the settings) it makes no
-// request and touches no file. When a request fails or the library would be empty, it writes nothing and says so
-// in red; files are replaced atomically, the library before the version that vouches for it.
-void LibraryUpdater(const UpdateContext& context, const AnsiText& librarySource);
+// What an update did. Its status text tells the user; this tells the caller.
+enum class UpdateOutcome {
+    UpToDate,         // the stored version is the server's and the library is there: nothing written
+    Updated,          // the library was fetched and written, and the version with it when that changed
+    Failed,           // a request, the payload or a write failed (shown in red)
+    LocalLibraryKept, // the library source is the local one: no request made
+};
+
+// Brings douyin_ck.txt and douyin_ver.txt in `context.directory` in step with the server, shows the outcome's text
+// through `context.showStatus` and returns the outcome. With the library source LocalSourceValue() (as restored from
+// the settings) it makes no request and touches no file. When a request fails or the library would be empty, it
+// writes nothing and says so in red; files are replaced atomically, the library before the version that vouches for
+// it.
+UpdateOutcome LibraryUpdater(const UpdateContext& context, const AnsiText& librarySource);
 
 } // namespace qingtan

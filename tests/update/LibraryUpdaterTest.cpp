@@ -65,7 +65,9 @@ protected:
         return updateContext;
     }
 
-    void run(const AnsiText& source = gbk("在线词库")) { LibraryUpdater(context(server.baseUrl()), source); }
+    UpdateOutcome run(const AnsiText& source = gbk("在线词库")) {
+        return LibraryUpdater(context(server.baseUrl()), source);
+    }
 
     std::filesystem::file_time_type stamp(const char* name) { return std::filesystem::last_write_time(dir / name); }
 
@@ -111,7 +113,7 @@ TEST_F(LibraryUpdaterTest, equalVersionsWithLibraryPresentMakeOneRequestAndWrite
         server.clearRequests();
         statuses.clear();
 
-        run();
+        EXPECT_EQ(run(), UpdateOutcome::UpToDate);
 
         EXPECT_EQ(server.requests(), kVersionOnly);
         EXPECT_EQ(statuses, (std::vector<Status>{{UpToDateText(), kGreen}}));
@@ -125,7 +127,7 @@ TEST_F(LibraryUpdaterTest, equalVersionsWithoutLibraryFetchOnlyTheLibrary) {
     dir.write("douyin_ver.txt", "4");
     const auto versionStamp = stamp("douyin_ver.txt");
 
-    run();
+    EXPECT_EQ(run(), UpdateOutcome::Updated);
 
     EXPECT_EQ(server.requests(), kVersionAndLibrary);
     EXPECT_EQ(statuses, (std::vector<Status>{{LibraryRestoredText(), kGreen}}));
@@ -138,7 +140,7 @@ TEST_F(LibraryUpdaterTest, newServerVersionRewritesBothFilesWithoutAskingForTheV
     dir.write("douyin_ver.txt", "3");
     dir.write("douyin_ck.txt", oldLibrary());
 
-    run();
+    EXPECT_EQ(run(), UpdateOutcome::Updated);
 
     EXPECT_EQ(server.requests(), kVersionAndLibrary);
     EXPECT_EQ(dir.read("douyin_ver.txt"), "4");
@@ -186,7 +188,7 @@ TEST_F(LibraryUpdaterTest, missingVersionFileRunsOneFullRefresh) {
         server.clearRequests();
         statuses.clear();
 
-        run();
+        EXPECT_EQ(run(), UpdateOutcome::Updated);
 
         EXPECT_EQ(server.requests(), kVersionAndLibrary);
         EXPECT_EQ(dir.read("douyin_ver.txt"), "4");
@@ -209,7 +211,7 @@ TEST_F(LibraryUpdaterTest, localLibrarySourceMakesNoRequestAndTouchesNoFile) {
     dir.write("douyin_ver.txt", "3");
     dir.write("douyin_ck.txt", oldLibrary());
 
-    run(gbk("本地词库"));
+    EXPECT_EQ(run(gbk("本地词库")), UpdateOutcome::LocalLibraryKept);
 
     EXPECT_TRUE(server.requests().empty());
     EXPECT_EQ(statuses, (std::vector<Status>{{LocalLibraryKeptText(), kGreen}}));
@@ -227,7 +229,7 @@ TEST_F(LibraryUpdaterTest, failedLibraryWriteLeavesTheVersionAlone) {
     dir.write("douyin_ver.txt", "3");
     std::filesystem::create_directories(dir / "douyin_ck.txt" / "blocked");
 
-    run();
+    EXPECT_EQ(run(), UpdateOutcome::Failed);
 
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
     EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
@@ -259,7 +261,7 @@ TEST_P(LibraryUpdaterFaults, keepBothFilesAndShowTheFailure) {
     dir.write("douyin_ver.txt", "3");
     dir.write("douyin_ck.txt", oldLibrary());
 
-    run();
+    EXPECT_EQ(run(), UpdateOutcome::Failed);
 
     EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
@@ -269,7 +271,7 @@ TEST_P(LibraryUpdaterFaults, keepBothFilesAndShowTheFailure) {
 TEST_P(LibraryUpdaterFaults, createNoFilesOnAFirstStart) {
     GetParam().arrange(server);
 
-    run();
+    EXPECT_EQ(run(), UpdateOutcome::Failed);
 
     EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_FALSE(std::filesystem::exists(dir / "douyin_ver.txt"));
@@ -330,7 +332,7 @@ TEST_P(LibraryUpdaterTransportFaults, keepBothFilesAndShowTheFailure) {
     dir.write("douyin_ver.txt", "3");
     dir.write("douyin_ck.txt", oldLibrary());
 
-    LibraryUpdater(updateContext, gbk("在线词库"));
+    EXPECT_EQ(LibraryUpdater(updateContext, gbk("在线词库")), UpdateOutcome::Failed);
 
     EXPECT_EQ(statuses, (std::vector<Status>{{UpdateFailedText(), kRed}}));
     EXPECT_EQ(dir.read("douyin_ver.txt"), "3");
