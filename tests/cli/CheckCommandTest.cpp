@@ -133,6 +133,53 @@ TEST_F(CheckCommandTest, TitlesFileAddsItsLines) {
     EXPECT_EQ(run({"--titles", (dir / "none.txt").string()}), kExitUsage);
 }
 
+// After "--" every argument is a title, and a lone "-" is a title anywhere.
+TEST_F(CheckCommandTest, OptionEndAndLoneHyphenGiveTitles) {
+    EXPECT_EQ(run({"--category", "通用", "-", "--", "--json", "-x", "第一"}), kExitViolations);
+    EXPECT_EQ(out, "标题：-\r\n通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                   "标题：--json\r\n通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                   "标题：-x\r\n通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                   "标题：第一\r\n通用用语检测结果：（发现违规词）\r\n第一\r\n\r\n\r\n");
+}
+
+TEST_F(CheckCommandTest, LastLibraryGivenIsUsed) {
+    EXPECT_EQ(run({"--library", (dir / "missing.txt").string(), "--library", (dir / "douyin_ck.txt").string(),
+                   "--category", "通用", "第一"}),
+              kExitViolations)
+        << err;
+}
+
+struct BadArguments {
+    const char* name;
+    std::vector<std::string> args;
+    std::string error; // the first line of standard error; the usage text follows
+};
+
+void PrintTo(const BadArguments& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CheckCommandBadArguments : public CheckCommandTest, public testing::WithParamInterface<BadArguments> {};
+
+TEST_P(CheckCommandBadArguments, exitTwoWithTheErrorAndTheUsage) {
+    EXPECT_EQ(run(GetParam().args), kExitUsage);
+    EXPECT_EQ(err.rfind("qingtan-check: " + GetParam().error + "\n\nUsage: qingtan-check [--library FILE]", 0), 0u)
+        << err;
+    EXPECT_EQ(out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CheckCommandBadArguments,
+    testing::Values(BadArguments{"unknownOption", {"x", "--frobnicate", "y"}, "unknown option: --frobnicate"},
+                    BadArguments{"unknownShortOption", {"-x"}, "unknown option: -x"},
+                    BadArguments{"missingValue", {"--category", "通用", "--titles"}, "--titles needs a value"},
+                    BadArguments{"unknownCategory", {"--category", "通用 ", "x"}, "unknown category: 通用 "},
+                    // A value is taken as it is, even when it looks like an option.
+                    BadArguments{"optionAsCategory", {"--category", "--json", "x"}, "unknown category: --json"},
+                    BadArguments{"errorBeforeHelp", {"--help", "--frobnicate"}, "unknown option: --frobnicate"},
+                    BadArguments{"errorAfterHelp", {"--help", "--category", "无"}, "unknown category: 无"}),
+    [](const testing::TestParamInfo<BadArguments>& testInfo) { return std::string(testInfo.param.name); });
+
 TEST_F(CheckCommandTest, HelpExplainsUsage) {
     EXPECT_EQ(run({"--help"}), kExitClean);
     EXPECT_NE(out.find("--category NAME"), std::string::npos);
