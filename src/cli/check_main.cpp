@@ -1,27 +1,24 @@
 #include "CheckCommand.h"
 #include "FileHelpers.h"
-#include "GbkCodec.h"
+#include "ToolMain.h"
 
 #include <iostream>
-#include <string>
-#include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
+namespace {
 
-// Windows hands arguments over as UTF-16; the command works on UTF-8.
-int wmain(int argc, wchar_t** argv) {
-    _setmode(_fileno(stdout), _O_BINARY); // reports carry CR LF already
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        args.push_back(qingtan::GbkCodec::wideToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
-    }
+int runCheck(const std::vector<std::string>& args) {
     return qingtan::RunCheckCommand(args, std::cin, std::cout, std::cerr, qingtan::ExecutableDirectory());
+}
+
+} // namespace
+
+// Binary output: the reports carry their CR LF line ends already.
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+    return qingtan::RunTool(argc, argv, runCheck, qingtan::ToolOutput::Binary);
 }
 #else
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return qingtan::RunCheckCommand(args, std::cin, std::cout, std::cerr, qingtan::ExecutableDirectory());
+    return qingtan::RunTool(argc, argv, runCheck, qingtan::ToolOutput::Binary);
 }
 #endif

@@ -1,22 +1,22 @@
-#include "GbkCodec.h"
 #include "PublishCommand.h"
+#include "ToolMain.h"
 
 #include <iostream>
-#include <string>
-#include <vector>
+
+namespace {
+
+int runPublish(const std::vector<std::string>& args) {
+    return qingtan::RunPublishCommand(args, std::cout, std::cerr);
+}
+
+} // namespace
 
 #ifdef _WIN32
-// Windows hands arguments over as UTF-16; the command works on UTF-8.
 int wmain(int argc, wchar_t** argv) {
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        args.push_back(qingtan::GbkCodec::wideToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
-    }
-    return qingtan::RunPublishCommand(args, std::cout, std::cerr);
+    return qingtan::RunTool(argc, argv, runPublish);
 }
 #else
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return qingtan::RunPublishCommand(args, std::cout, std::cerr);
+    return qingtan::RunTool(argc, argv, runPublish);
 }
 #endif
