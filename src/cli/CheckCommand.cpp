@@ -5,8 +5,11 @@
 #include "GbkCodec.h"
 #include "JsonReport.h"
 #include "TitleCheck.h"
+#include "ToolArguments.h"
 #include "WordLibrary.h"
 #include "WordMatcher.h"
+
+#include <CLI/CLI.hpp>
 
 #include <fstream>
 #include <istream>
@@ -42,11 +45,10 @@ Exit status: 0 when no title has a banned word, 1 when at least one has,
 )";
 
 struct Options {
-    std::optional<std::filesystem::path> library;
+    std::optional<std::string> library;
     CategorySelection selection;
-    bool categoryGiven = false;
     std::vector<std::string> titles;
-    std::optional<std::filesystem::path> titlesFile;
+    std::optional<std::string> titlesFile;
     bool json = false;
     bool help = false;
 };
@@ -62,43 +64,28 @@ std::optional<Category> categoryFromUtf8(std::string_view name) {
 
 // Fills `options` from the arguments; returns an error text for bad arguments.
 std::optional<std::string> parseArguments(const std::vector<std::string>& args, Options& options) {
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            options.titles.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--json") {
-            options.json = true;
-        } else if (arg == "--library" || arg == "--category" || arg == "--titles") {
-            if (i + 1 == args.size()) {
-                return arg + " needs a value";
-            }
-            const std::string& value = args[++i];
-            if (arg == "--library") {
-                options.library = PathFromUtf8(value);
-                continue;
-            }
-            if (arg == "--titles") {
-                options.titlesFile = PathFromUtf8(value);
-                continue;
-            }
-            const auto category = categoryFromUtf8(value);
-            if (!category) {
-                return "unknown category: " + value;
-            }
-            if (!options.categoryGiven) {
-                // Ticking categories by hand unticks all the others and 全部检测, as in the window.
-                options.selection = CategorySelection{false, {}};
-                options.categoryGiven = true;
-            }
-            options.selection.ticked[IndexOf(*category)] = true;
-        } else {
-            return "unknown option: " + arg;
+    CLI::App app;
+    PrepareToolParser(app);
+    std::vector<std::string> categoryNames;
+    app.add_option("--library", options.library);
+    app.add_option("--category", categoryNames)->allow_extra_args(false); // one name per --category
+    app.add_flag("--json", options.json);
+    app.add_option("--titles", options.titlesFile);
+    app.add_flag("-h,--help", options.help);
+    app.add_option("titles", options.titles);
+    if (const auto error = ParseToolArguments(app, args)) {
+        return ArgumentErrorText(*error, "option");
+    }
+    if (!categoryNames.empty()) {
+        // Ticking categories by hand unticks all the others and 全部检测, as in the window.
+        options.selection = CategorySelection{false, {}};
+    }
+    for (const std::string& name : categoryNames) {
+        const auto category = categoryFromUtf8(name);
+        if (!category) {
+            return "unknown category: " + name;
         }
+        options.selection.ticked[IndexOf(*category)] = true;
     }
     return std::nullopt;
 }
@@ -140,7 +127,8 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
 
     WordLibrary library;
     TextArray libraryLines;
-    const std::filesystem::path libraryFile = options.library.value_or(exeDir / kLibraryFileName);
+    const std::filesystem::path libraryFile =
+        options.library ? PathFromUtf8(*options.library) : exeDir / kLibraryFileName;
     const LibraryLoadResult load = LoadWordLibraryFile(libraryFile, library, libraryLines, toStatusText);
     if (!load) {
         err << statusText << '\n';
@@ -157,12 +145,13 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
 
     std::vector<std::string> titles = options.titles;
     if (options.titlesFile) {
+        const std::filesystem::path titlesFile = PathFromUtf8(*options.titlesFile);
         std::ifstream file;
-        if (IsRegularFile(*options.titlesFile)) {
-            file.open(*options.titlesFile, std::ios::binary);
+        if (IsRegularFile(titlesFile)) {
+            file.open(titlesFile, std::ios::binary);
         }
         if (!file.is_open()) {
-            err << "qingtan-check: cannot read " << options.titlesFile->string() << '\n';
+            err << "qingtan-check: cannot read " << titlesFile.string() << '\n';
             return kExitUsage;
         }
         readTitles(file, titles);

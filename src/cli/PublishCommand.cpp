@@ -5,7 +5,10 @@
 #include "GbkCodec.h"
 #include "LibraryCheck.h"
 #include "LibraryFileText.h"
+#include "ToolArguments.h"
 #include "WordLibrary.h"
+
+#include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <ostream>
@@ -41,25 +44,23 @@ int RunPublishCommand(const std::vector<std::string>& args, std::ostream& out, s
     std::optional<std::string> library;
     std::optional<std::string> version;
     std::optional<std::string> outDir;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            out << kUsage;
-            return kPublishDone;
+    bool help = false;
+    CLI::App app;
+    PrepareToolParser(app);
+    app.add_option("--library", library);
+    app.add_option("--version", version);
+    app.add_option("--out", outDir);
+    AddHelpThatStopsReading(app, help);
+    if (const auto error = ParseToolArguments(app, args)) {
+        err << "qingtan-publish: " << ArgumentErrorText(*error, "argument") << '\n';
+        if (error->kind != ArgumentError::Kind::MissingValue) {
+            err << '\n' << kUsage;
         }
-        std::optional<std::string>* target = arg == "--library"   ? &library
-                                             : arg == "--version" ? &version
-                                             : arg == "--out"     ? &outDir
-                                                                  : nullptr;
-        if (target == nullptr) {
-            err << "qingtan-publish: unknown argument: " << arg << "\n\n" << kUsage;
-            return kPublishUsage;
-        }
-        if (i + 1 == args.size()) {
-            err << "qingtan-publish: " << arg << " needs a value\n";
-            return kPublishUsage;
-        }
-        *target = args[++i];
+        return kPublishUsage;
+    }
+    if (help) {
+        out << kUsage;
+        return kPublishDone;
     }
     if (!library || !version || !outDir) {
         err << "qingtan-publish: --library, --version and --out are all needed\n\n" << kUsage;

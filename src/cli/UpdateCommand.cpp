@@ -4,6 +4,9 @@
 #include "GbkCodec.h"
 #include "LibraryFiles.h"
 #include "LibraryUpdater.h"
+#include "ToolArguments.h"
+
+#include <CLI/CLI.hpp>
 
 #include <optional>
 #include <ostream>
@@ -35,26 +38,24 @@ int RunUpdateCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
     UpdateContext context{exeDir, DefaultServerConfig(), {}, {}};
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            out << kUsage;
-            return 0;
-        }
-        if ((arg != "--dir" && arg != "--server" && arg != "--ca-file") || i + 1 == args.size()) {
-            err << "qingtan-update: " << (i + 1 == args.size() ? arg + " needs a value" : "unknown argument: " + arg)
-                << "\n\n"
-                << kUsage;
-            return 2;
-        }
-        const std::string& value = args[++i];
-        if (arg == "--dir") {
-            context.directory = PathFromUtf8(value);
-        } else if (arg == "--server") {
-            context.server.baseUrl = value;
-        } else {
-            context.server.caFile = value;
-        }
+    std::optional<std::string> directory;
+    bool help = false;
+    CLI::App app;
+    PrepareToolParser(app);
+    app.add_option("--dir", directory);
+    app.add_option("--server", context.server.baseUrl);
+    app.add_option("--ca-file", context.server.caFile);
+    AddHelpThatStopsReading(app, help);
+    if (const auto error = ParseToolArguments(app, args)) {
+        err << "qingtan-update: " << ArgumentErrorText(*error, "argument") << "\n\n" << kUsage;
+        return 2;
+    }
+    if (help) {
+        out << kUsage;
+        return 0;
+    }
+    if (directory) {
+        context.directory = PathFromUtf8(*directory);
     }
 
     context.showStatus = [&out](const AnsiText& text, ColorRef) { out << GbkCodec::toUtf8(text) << '\n'; };

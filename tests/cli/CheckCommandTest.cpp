@@ -57,6 +57,13 @@ TEST_F(CheckCommandTest, CategoriesStandForTickedBoxes) {
                    "化妆品用语检测结果：（发现违规词）\r\n特效\r\n\r\n\r\n");
 }
 
+// Only the first --category unticks the others: naming one again keeps those ticked since.
+TEST_F(CheckCommandTest, RepeatedCategoryKeepsTheOthersTicked) {
+    EXPECT_EQ(run({"--category", "通用", "--category", "化妆品", "--category", "通用", "最好的特效"}), kExitViolations);
+    EXPECT_EQ(out, "通用用语检测结果：（发现违规词）\r\n最\r\n\r\n\r\n"
+                   "化妆品用语检测结果：（发现违规词）\r\n特效\r\n\r\n\r\n");
+}
+
 TEST_F(CheckCommandTest, SeveralTitlesEachPrecededByItsName) {
     EXPECT_EQ(run({"--category", "通用", "第一", "散步"}), kExitViolations);
     EXPECT_EQ(out, "标题：第一\r\n通用用语检测结果：（发现违规词）\r\n第一\r\n\r\n\r\n"

@@ -152,6 +152,8 @@ TEST_F(PublishCommandTest, argumentErrorsSayWhatIsWrong) {
         {{"--library", "x", "--bogus", "y"}, "qingtan-publish: unknown argument: --bogus\n\n", true},
         {{"stray"}, "qingtan-publish: unknown argument: stray\n\n", true},
         {{"--version", "1", "--out"}, "qingtan-publish: --out needs a value\n", false},
+        {{"--bogus", "--help"}, "qingtan-publish: unknown argument: --bogus\n\n", true},
+        {{"--bogus", "--out"}, "qingtan-publish: unknown argument: --bogus\n\n", true},
     };
     for (const auto& c : cases) {
         std::ostringstream outStream;
@@ -166,9 +168,10 @@ TEST_F(PublishCommandTest, argumentErrorsSayWhatIsWrong) {
     }
 }
 
+// The help option ends the arguments: what follows it is not read.
 TEST_F(PublishCommandTest, helpPrintsTheUsage) {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, {"-h"}, {"--library", "x", "-h"}}) {
+         {std::vector<std::string>{"--help"}, {"-h"}, {"--library", "x", "-h"}, {"--help", "--bogus"}}) {
         std::ostringstream outStream;
         std::ostringstream errStream;
         EXPECT_EQ(RunPublishCommand(args, outStream, errStream), kPublishDone);

@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadArguments{"unknownOption", {"--bogus", "x"}, "unknown argument: --bogus"},
                     BadArguments{"positional", {"--dir", "d", "stray", "--server", "s"}, "unknown argument: stray"},
                     BadArguments{"missingValue", {"--dir", "d", "--server"}, "--server needs a value"},
-                    BadArguments{"optionEnd", {"--", "--dir", "d"}, "unknown argument: --"}),
+                    BadArguments{"optionEnd", {"--", "--dir", "d"}, "unknown argument: --"},
+                    BadArguments{"unknownBeforeHelp", {"--bogus", "--help"}, "unknown argument: --bogus"}),
     [](const testing::TestParamInfo<BadArguments>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(UpdateCommandTest, helpPrintsTheUsageAndUpdatesNothing) {
@@ -93,6 +94,7 @@ TEST_F(UpdateCommandTest, helpPrintsTheUsageAndUpdatesNothing) {
     EXPECT_EQ(out.rfind("Usage: qingtan-update [--dir DIR] [--server URL] [--ca-file FILE]\n", 0), 0u) << out;
     EXPECT_NE(out.find("Exit status: 0 when the library is up to date, 1 when the update failed"), std::string::npos);
     EXPECT_EQ(run({"-h"}), 0);
+    EXPECT_EQ(run({"--help", "--bogus"}), 0) << "what follows the help option is not read";
     EXPECT_TRUE(server.requests().empty());
 }
 
