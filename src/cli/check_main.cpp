@@ -13,12 +13,4 @@ int runCheck(const std::vector<std::string>& args) {
 } // namespace
 
 // Binary output: the reports carry their CR LF line ends already.
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv) {
-    return qingtan::RunTool(argc, argv, runCheck, qingtan::ToolOutput::Binary);
-}
-#else
-int main(int argc, char** argv) {
-    return qingtan::RunTool(argc, argv, runCheck, qingtan::ToolOutput::Binary);
-}
-#endif
+QINGTAN_TOOL_MAIN(runCheck, qingtan::ToolOutput::Binary)

@@ -11,12 +11,4 @@ int runPublish(const std::vector<std::string>& args) {
 
 } // namespace
 
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv) {
-    return qingtan::RunTool(argc, argv, runPublish);
-}
-#else
-int main(int argc, char** argv) {
-    return qingtan::RunTool(argc, argv, runPublish);
-}
-#endif
+QINGTAN_TOOL_MAIN(runPublish, qingtan::ToolOutput::Text)

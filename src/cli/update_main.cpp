@@ -12,12 +12,4 @@ int runUpdate(const std::vector<std::string>& args) {
 
 } // namespace
 
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv) {
-    return qingtan::RunTool(argc, argv, runUpdate);
-}
-#else
-int main(int argc, char** argv) {
-    return qingtan::RunTool(argc, argv, runUpdate);
-}
-#endif
+QINGTAN_TOOL_MAIN(runUpdate, qingtan::ToolOutput::Text)

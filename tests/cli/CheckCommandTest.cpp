@@ -156,37 +156,6 @@ TEST_F(CheckCommandTest, LastLibraryGivenIsUsed) {
         << err;
 }
 
-struct BadArguments {
-    const char* name;
-    std::vector<std::string> args;
-    std::string error; // the first line of standard error; the usage text follows
-};
-
-void PrintTo(const BadArguments& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class CheckCommandBadArguments : public CheckCommandTest, public testing::WithParamInterface<BadArguments> {};
-
-TEST_P(CheckCommandBadArguments, exitTwoWithTheErrorAndTheUsage) {
-    EXPECT_EQ(run(GetParam().args), kExitUsage);
-    EXPECT_EQ(err.rfind("qingtan-check: " + GetParam().error + "\n\nUsage: qingtan-check [--library FILE]", 0), 0u)
-        << err;
-    EXPECT_EQ(out, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CheckCommandBadArguments,
-    testing::Values(BadArguments{"unknownOption", {"x", "--frobnicate", "y"}, "unknown option: --frobnicate"},
-                    BadArguments{"unknownShortOption", {"-x"}, "unknown option: -x"},
-                    BadArguments{"missingValue", {"--category", "通用", "--titles"}, "--titles needs a value"},
-                    BadArguments{"unknownCategory", {"--category", "通用 ", "x"}, "unknown category: 通用 "},
-                    // A value is taken as it is, even when it looks like an option.
-                    BadArguments{"optionAsCategory", {"--category", "--json", "x"}, "unknown category: --json"},
-                    BadArguments{"errorBeforeHelp", {"--help", "--frobnicate"}, "unknown option: --frobnicate"},
-                    BadArguments{"errorAfterHelp", {"--help", "--category", "无"}, "unknown category: 无"}),
-    [](const testing::TestParamInfo<BadArguments>& testInfo) { return std::string(testInfo.param.name); });
-
 TEST_F(CheckCommandTest, HelpExplainsUsage) {
     EXPECT_EQ(run({"--help"}), kExitClean);
     EXPECT_NE(out.find("--category NAME"), std::string::npos);

@@ -142,32 +142,6 @@ TEST_F(PublishCommandTest, badArgumentsExitTwo) {
     EXPECT_FALSE(std::filesystem::exists(dir / "site"));
 }
 
-TEST_F(PublishCommandTest, argumentErrorsSayWhatIsWrong) {
-    const struct {
-        std::vector<std::string> args;
-        std::string err; // the whole of standard error, or its start when the usage text follows
-        bool usageFollows;
-    } cases[] = {
-        {{"--library", "x"}, "qingtan-publish: --library, --version and --out are all needed\n\n", true},
-        {{"--library", "x", "--bogus", "y"}, "qingtan-publish: unknown argument: --bogus\n\n", true},
-        {{"stray"}, "qingtan-publish: unknown argument: stray\n\n", true},
-        {{"--version", "1", "--out"}, "qingtan-publish: --out needs a value\n", false},
-        {{"--bogus", "--help"}, "qingtan-publish: unknown argument: --bogus\n\n", true},
-        {{"--bogus", "--out"}, "qingtan-publish: unknown argument: --bogus\n\n", true},
-    };
-    for (const auto& c : cases) {
-        std::ostringstream outStream;
-        std::ostringstream errStream;
-        EXPECT_EQ(RunPublishCommand(c.args, outStream, errStream), kPublishUsage) << c.err;
-        if (c.usageFollows) {
-            EXPECT_EQ(errStream.str().rfind(c.err + "Usage: qingtan-publish --library FILE", 0), 0u) << errStream.str();
-        } else {
-            EXPECT_EQ(errStream.str(), c.err);
-        }
-        EXPECT_EQ(outStream.str(), "");
-    }
-}
-
 // The help option ends the arguments: what follows it is not read.
 TEST_F(PublishCommandTest, helpPrintsTheUsage) {
     for (const std::vector<std::string>& args :

@@ -61,34 +61,6 @@ TEST_F(UpdateCommandTest, exitStatusFollowsTheOutcomeAndTheStatusTextIsPrinted) 
     EXPECT_EQ(err, "");
 }
 
-struct BadArguments {
-    const char* name;
-    std::vector<std::string> args;
-    std::string error; // the first line of standard error; the usage text follows
-};
-
-void PrintTo(const BadArguments& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class UpdateCommandBadArguments : public UpdateCommandTest, public testing::WithParamInterface<BadArguments> {};
-
-TEST_P(UpdateCommandBadArguments, exitTwoWithTheErrorAndTheUsageAndRequestNothing) {
-    EXPECT_EQ(run(GetParam().args), 2);
-    EXPECT_EQ(err.rfind("qingtan-update: " + GetParam().error + "\n\nUsage: qingtan-update [--dir DIR]", 0), 0u) << err;
-    EXPECT_EQ(out, "");
-    EXPECT_TRUE(server.requests().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, UpdateCommandBadArguments,
-    testing::Values(BadArguments{"unknownOption", {"--bogus", "x"}, "unknown argument: --bogus"},
-                    BadArguments{"positional", {"--dir", "d", "stray", "--server", "s"}, "unknown argument: stray"},
-                    BadArguments{"missingValue", {"--dir", "d", "--server"}, "--server needs a value"},
-                    BadArguments{"optionEnd", {"--", "--dir", "d"}, "unknown argument: --"},
-                    BadArguments{"unknownBeforeHelp", {"--bogus", "--help"}, "unknown argument: --bogus"}),
-    [](const testing::TestParamInfo<BadArguments>& testInfo) { return std::string(testInfo.param.name); });
-
 TEST_F(UpdateCommandTest, helpPrintsTheUsageAndUpdatesNothing) {
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_EQ(out.rfind("Usage: qingtan-update [--dir DIR] [--server URL] [--ca-file FILE]\n", 0), 0u) << out;
