@@ -72,9 +72,9 @@ int runProgram(int argc, char** argv, const std::filesystem::path& directory) {
     setup.directory = directory;
     setup.updateLibrary = [directory](const AnsiText& librarySource, const ShowStatusFn& showStatus,
                                       const std::function<void()>& processEvents) {
-        LibraryUpdater({directory, DefaultServerConfig(), showStatus, processEvents}, librarySource);
+        return LibraryUpdater({directory, DefaultServerConfig(), showStatus, processEvents}, librarySource);
     };
-    setup.openFile = [](const std::filesystem::path&) {};
+    setup.openFile = [](const std::filesystem::path&) { return true; };
     Application application(std::move(setup));
     FirstPaintReporter reporter;
     // start() shows the window; it paints only once the event loop runs.

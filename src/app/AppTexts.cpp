@@ -3,6 +3,9 @@
 
 #include "GbkCodec.h"
 #include "LibraryFiles.h"
+#include "TextUtilities.h"
+
+#include <QStringList>
 
 #include <array>
 
@@ -14,6 +17,12 @@ QString fromUtf8(std::string_view text) {
 }
 
 constexpr std::array<std::string_view, 4> kHotListButtons{"热点榜", "今日热门视频", "娱乐明星榜", "体育热力榜"};
+
+constexpr qsizetype kVersionShown = 20; // a long version text is cut in the line, shown whole in the tooltip
+
+QString versionText(const LibraryState& state) {
+    return state.version.empty() ? fromUtf8("无") : QString::fromStdU16String(AnsiToWide(state.version)).trimmed();
+}
 
 } // namespace
 
@@ -75,6 +84,10 @@ QString UpdatingText() {
     return fromUtf8("正在检查词库更新……");
 }
 
+QString CannotOpenLibraryText(const QString& path) {
+    return fromUtf8("无法打开词库文件，请用文本编辑器打开：") + path;
+}
+
 QString CloseWindowTip() {
     return fromUtf8("关闭");
 }
@@ -91,6 +104,36 @@ QStringList ReportFontFamilies() {
 
 AnsiText StartedStatus() {
     return GbkCodec::fromUtf8("程序已启动");
+}
+
+QString LibraryStateLine(const LibraryState& state) {
+    QString version = versionText(state);
+    if (version.size() > kVersionShown) {
+        version = version.left(kVersionShown - 1) + fromUtf8("…");
+    }
+    QString line = (state.whole ? fromUtf8("词库 ") : fromUtf8("词库有误 ")) + QString::number(state.totalWords()) +
+                   fromUtf8(" 词 · 版本 ") + version;
+    if (state.updated == false) {
+        line += fromUtf8(" · 更新失败");
+    }
+    return line;
+}
+
+QString LibraryStateDetails(const LibraryState& state) {
+    QStringList lines;
+    for (const Category category : kAllCategories) {
+        lines.append(fromUtf8(CategoryNameUtf8(category)) + fromUtf8("：") +
+                     QString::number(state.wordCounts[IndexOf(category)]) + fromUtf8(" 个词"));
+    }
+    lines.append(fromUtf8("版本：") + versionText(state));
+    lines.append(state.whole ? fromUtf8("词库：已完整加载")
+                             : fromUtf8("词库：文件有误，部分或全部分类没有词，检测结果不可靠"));
+    if (state.updated.has_value()) {
+        lines.append(*state.updated ? fromUtf8("在线更新：成功") : fromUtf8("在线更新：失败，使用本地词库"));
+    } else {
+        lines.append(fromUtf8("在线更新：未进行（本地词库）"));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace qingtan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LibraryState.h"
 #include "TextTypes.h"
 
 #include <QString>
@@ -32,6 +33,11 @@ QString UpdatingText();      // shown on the splash while the library is refresh
 QString CodecMissingText();  // the system cannot convert GBK text: the program cannot run
 QString CloseWindowTip();    // 关闭
 QString MinimiseWindowTip(); // 最小化
+// The line beside the status line, e.g. "词库 1032 词 · 版本 2024-06"; says when the library is damaged or the
+// update failed. Its tooltip: the words of each category, the version, the load and update state.
+QString LibraryStateLine(const LibraryState& state);
+QString LibraryStateDetails(const LibraryState& state);
+QString CannotOpenLibraryText(const QString& path); // 无法打开词库文件： + path
 
 // 微软雅黑 first; where it is not installed, a CJK family that the platform has.
 QStringList ReportFontFamilies();

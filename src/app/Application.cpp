@@ -2,6 +2,7 @@
 
 #include "AppTexts.h"
 #include "EventPump.h"
+#include "FileHelpers.h"
 #include "MainWindow.h"
 #include "WordLibrary.h"
 
@@ -41,6 +42,19 @@ std::unique_ptr<QSplashScreen> showSplash() {
 
 } // namespace
 
+LibraryState Application::libraryState(const LibraryLoadResult& load, UpdateOutcome update) const {
+    LibraryState state;
+    for (const Category category : kAllCategories) {
+        state.wordCounts[IndexOf(category)] = m_state.library()[category].size();
+    }
+    state.version = AnsiFromBuffer(ReadWholeFile(m_setup.directory / kVersionFileName));
+    state.whole = load.loaded && !load.fault;
+    if (update != UpdateOutcome::LocalLibraryKept) {
+        state.updated = update != UpdateOutcome::Failed;
+    }
+    return state;
+}
+
 Application::Application(ApplicationSetup setup) : m_setup(std::move(setup)), m_settings(m_setup.directory) {}
 
 Application::~Application() {
@@ -49,24 +63,27 @@ Application::~Application() {
 }
 
 MainWindow& Application::start() {
+    // The splash goes up before anything else is built, so the program shows it is alive at once; with the local
+    // library there is no server to wait for, and a splash would only delay the window.
+    std::unique_ptr<QSplashScreen> splash = m_settings.read() == LocalSourceValue() ? nullptr : showSplash();
+
     auto* window = new MainWindow({m_setup.directory, m_state, m_settings, m_confirmation, m_setup.openFile});
     m_window = window;
     const ShowStatusFn showStatus = window->statusSink();
 
     showStatus(StartedStatus(), kGreen);
     const AnsiText librarySource = window->restoreLibrarySource();
-
-    // With the local library there is no server to wait for, and a splash would only delay the window.
-    std::unique_ptr<QSplashScreen> splash = librarySource == LocalSourceValue() ? nullptr : showSplash();
+    UpdateOutcome update = UpdateOutcome::LocalLibraryKept; // no updater: nothing was asked
     if (m_setup.updateLibrary) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         ThrottledEventPump pump(kEventInterval,
                                 [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-        m_setup.updateLibrary(librarySource, showStatus, [&pump] { pump(); });
+        update = m_setup.updateLibrary(librarySource, showStatus, [&pump] { pump(); });
         QGuiApplication::restoreOverrideCursor();
     }
 
-    m_state.loadLibrary(m_setup.directory, showStatus);
+    const LibraryLoadResult load = m_state.loadLibrary(m_setup.directory, showStatus);
+    window->showLibraryState(libraryState(load, update));
 
     window->show();
     // Not QSplashScreen::finish: it processes events while waiting, and a close arriving then would end the window

@@ -2,10 +2,12 @@
 
 #include "AppState.h"
 #include "ConfirmationBox.h"
+#include "LibraryState.h"
 #include "SettingsFile.h"
 #include "ShellOpener.h"
 #include "TextTypes.h"
 #include "Translations.h"
+#include "UpdateOutcome.h"
 
 #include <QPointer>
 
@@ -18,8 +20,8 @@ class MainWindow;
 
 // Refreshes the library files in the program's directory from the word-library server. Gets the library source
 // restored from 配置.ini, the status line, and a function that lets pending window events through.
-using LibraryUpdaterFn = std::function<void(const AnsiText& librarySource, const ShowStatusFn& showStatus,
-                                            const std::function<void()>& processEvents)>;
+using LibraryUpdaterFn = std::function<UpdateOutcome(const AnsiText& librarySource, const ShowStatusFn& showStatus,
+                                                     const std::function<void()>& processEvents)>;
 
 // The seams between the program and its surroundings; main fills them with the real ones, tests with their own.
 struct ApplicationSetup {
@@ -49,6 +51,8 @@ public:
     ConfirmationBox& confirmation() { return m_confirmation; }
 
 private:
+    LibraryState libraryState(const LibraryLoadResult& load, UpdateOutcome update) const;
+
     ChineseTranslations m_translations; // first, so every window is made with Chinese standard texts
     ApplicationSetup m_setup;
     AppState m_state;

@@ -76,6 +76,10 @@ MainWindow::MainWindow(MainWindowContext context) : QWidget(nullptr), m_context(
     m_statusLabel = makeControl<QLabel>(statusGroup, names::kStatusLabel);
     m_statusLabel->setGeometry(3, 27, 540, 24);
     m_statusLabel->setTextFormat(Qt::PlainText);
+    m_libraryStateLabel = makeControl<QLabel>(statusGroup, names::kLibraryStateLabel);
+    m_libraryStateLabel->setGeometry(140, 2, 403, 18);
+    m_libraryStateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_libraryStateLabel->setTextFormat(Qt::PlainText);
 
     // A creator can type at once; the placeholder stays in view until the first key or click (see eventFilter).
     m_titleBox->setFocus();
@@ -142,22 +146,21 @@ void MainWindow::buildHotListTab(QWidget* page) {
         QString caption;
         int y;
         std::string_view pendingLabel;
-        int pendingX;
         const std::string_view* buttons;
     };
     const Group groups[] = {
-        {names::kOfficialGroup, OfficialListsGroup(), 44, names::kOfficialPending, 88, names::kOfficialButtons},
-        {names::kThirdPartyGroup, ThirdPartyListsGroup(), 130, names::kThirdPartyPending, 123,
-         names::kThirdPartyButtons},
+        {names::kOfficialGroup, OfficialListsGroup(), 44, names::kOfficialPending, names::kOfficialButtons},
+        {names::kThirdPartyGroup, ThirdPartyListsGroup(), 130, names::kThirdPartyPending, names::kThirdPartyButtons},
     };
     for (const Group& group : groups) {
         auto* box = new QGroupBox(group.caption, page);
         box->setObjectName(names::Q(group.name));
         placeOnTab(box, 4, group.y, 540, 86);
-        // The page is not built yet: the label lies under the buttons, which carry no action.
+        // The page is not built yet and its buttons carry no action; the label says so in the group's title row,
+        // clear of the buttons.
         auto* pending = makeControl<QLabel>(box, group.pendingLabel, PendingText());
-        pending->setGeometry(group.pendingX, 32, 280, 32);
-        pending->setAlignment(Qt::AlignCenter);
+        pending->setGeometry(300, 0, 232, 18);
+        pending->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const int buttonX[] = {25, 154, 283, 414};
         for (int index = 0; index < 4; ++index) {
             auto* button = makeControl<QPushButton>(box, group.buttons[index], HotListButton(index));
@@ -253,6 +256,16 @@ ShowStatusFn MainWindow::statusSink() {
     };
 }
 
+void MainWindow::showLibraryState(const LibraryState& state) {
+    m_libraryStateLabel->setText(LibraryStateLine(state));
+    m_libraryStateLabel->setToolTip(LibraryStateDetails(state));
+    m_statusLabel->setToolTip(LibraryStateDetails(state));
+    QPalette colours = m_libraryStateLabel->palette();
+    colours.setColor(QPalette::WindowText,
+                     LibraryStateNeedsAttention(state) ? QColor(0xC6, 0x28, 0x28) : QColor(0x55, 0x55, 0x55));
+    m_libraryStateLabel->setPalette(colours);
+}
+
 AnsiText MainWindow::restoreLibrarySource() {
     return RestoreLibrarySource(sourceControls());
 }
@@ -292,8 +305,11 @@ void MainWindow::RestoreTitlePlaceholder() {
 }
 
 void MainWindow::OpenLibraryFile() {
-    if (m_context.openFile) {
-        m_context.openFile(m_context.directory / kLibraryFileName);
+    const std::filesystem::path file = m_context.directory / kLibraryFileName;
+    if (!m_context.openFile || !m_context.openFile(file)) {
+        // No program took the file: say so, with the path, so the creator can open it by hand.
+        const QString text = CannotOpenLibraryText(QString::fromStdU16String(file.u16string()));
+        statusSink()(WideToOemText(text.toStdU16String()), kRed);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "LibrarySource.h"
+#include "LibraryState.h"
 #include "ShellOpener.h"
 #include "TextTypes.h"
 #include "TitleHighlights.h"
@@ -49,6 +50,10 @@ public:
     // Start-up step: reads or creates 配置.ini and selects a radio button. Returns the source to update from.
     AnsiText restoreLibrarySource();
 
+    // Shows the library's words, version and state beside the status line, where it stays whatever the status
+    // line shows later.
+    void showLibraryState(const LibraryState& state);
+
     // The open report window, or null.
     ReportWindow* reportWindow() const;
 
@@ -87,6 +92,7 @@ private:
     QRadioButton* m_localButton = nullptr;
     QPushButton* m_checkButton = nullptr;
     QLabel* m_statusLabel = nullptr;
+    QLabel* m_libraryStateLabel = nullptr;
     QPointer<ReportWindow> m_report;
     bool m_highlightsFollowEdits = false;
     CheckState m_editCheck; // the matches of the title as edited; the report's check state stays as it was

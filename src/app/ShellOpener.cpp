@@ -6,8 +6,8 @@
 
 namespace qingtan {
 
-void OpenWithDesktop(const std::filesystem::path& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+bool OpenWithDesktop(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
 }
 
 } // namespace qingtan

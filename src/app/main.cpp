@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     setup.directory = directory;
     setup.updateLibrary = [directory](const qingtan::AnsiText& librarySource, const qingtan::ShowStatusFn& showStatus,
                                       const std::function<void()>& processEvents) {
-        qingtan::LibraryUpdater({directory, qingtan::DefaultServerConfig(), showStatus, processEvents}, librarySource);
+        return qingtan::LibraryUpdater({directory, qingtan::DefaultServerConfig(), showStatus, processEvents},
+                                       librarySource);
     };
     qingtan::Application application(std::move(setup));
     return application.run();

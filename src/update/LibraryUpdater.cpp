@@ -26,6 +26,7 @@ public:
         m_transport.caFile = context.server.caFile;
         m_transport.connectTimeoutMs = context.server.connectTimeoutMs;
         m_transport.totalTimeoutMs = context.server.totalTimeoutMs;
+        m_transport.whileWaiting = context.processEvents; // the splash keeps painting while a server is slow
     }
 
     // The outcome of the last status shown; every way through shows at least one.

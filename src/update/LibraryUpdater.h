@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TextTypes.h"
+#include "UpdateOutcome.h"
 
 #include <filesystem>
 #include <functional>
@@ -23,15 +24,7 @@ struct UpdateContext {
     std::filesystem::path directory; // where douyin_ver.txt and douyin_ck.txt live
     ServerConfig server;
     ShowStatusFn showStatus;
-    std::function<void()> processEvents; // called during Base64Decode; may be empty
-};
-
-// What an update did. Its status text tells the user; this tells the caller.
-enum class UpdateOutcome {
-    UpToDate,         // the stored version is the server's and the library is there: nothing written
-    Updated,          // the library was fetched and written, and the version with it when that changed
-    Failed,           // a request, the payload or a write failed (shown in red)
-    LocalLibraryKept, // the library source is the local one: no request made
+    std::function<void()> processEvents; // called while waiting on the server and during Base64Decode; may be empty
 };
 
 // Brings douyin_ck.txt and douyin_ver.txt in `context.directory` in step with the server, shows the outcome's text

@@ -415,6 +415,40 @@ WebResponse failedRequest(std::string failure) {
     return response;
 }
 
+constexpr int kWaitSliceMs = 16; // about one frame
+
+// The transfer. With a wait callback it runs on libcurl's multi interface in slices of a frame, calling back
+// between them: its progress callback comes only about once a second while a server stays silent.
+CURLcode perform(CURL* handle, const std::function<void()>& whileWaiting) {
+    if (!whileWaiting) {
+        return curl_easy_perform(handle);
+    }
+    const std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)> multi(curl_multi_init(), curl_multi_cleanup);
+    if (!multi || curl_multi_add_handle(multi.get(), handle) != CURLM_OK) {
+        return CURLE_OUT_OF_MEMORY;
+    }
+    CURLcode result = CURLE_RECV_ERROR;
+    for (int running = 1; running > 0;) {
+        if (curl_multi_perform(multi.get(), &running) != CURLM_OK) {
+            break;
+        }
+        if (running > 0) {
+            if (curl_multi_poll(multi.get(), nullptr, 0, kWaitSliceMs, nullptr) != CURLM_OK) {
+                break;
+            }
+            whileWaiting();
+        }
+    }
+    int left = 0;
+    while (const CURLMsg* message = curl_multi_info_read(multi.get(), &left)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == handle) {
+            result = message->data.result;
+        }
+    }
+    curl_multi_remove_handle(multi.get(), handle);
+    return result;
+}
+
 } // namespace
 
 std::string ProxyForScheme(std::string_view proxyList, std::string_view scheme) {
@@ -456,7 +490,7 @@ WebResponse WebRequest(const AnsiText& url, WebRequestOptions& options, const Tr
     if (std::optional<std::string> refusal = configureTransfer(handle.get(), request, transport, transfer)) {
         return failedRequest(std::move(*refusal));
     }
-    const CURLcode result = curl_easy_perform(handle.get());
+    const CURLcode result = perform(handle.get(), transport.whileWaiting);
     return readResponse(handle.get(), result, transfer, transport.maxBodyBytes, options);
 }
 

@@ -3,6 +3,7 @@
 #include "TextTypes.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,8 @@ struct TransportSettings {
     long connectTimeoutMs = 10000;
     long totalTimeoutMs = 30000;
     std::size_t maxBodyBytes = std::size_t{64} << 20;
+    // Called about every 16 ms while the exchange waits on the network, so a window can keep painting; may be empty.
+    std::function<void()> whileWaiting;
 };
 
 struct WebResponse {

@@ -52,8 +52,12 @@ public:
             if (onUpdate) {
                 onUpdate(showStatus, processEvents);
             }
+            return updateResult;
         };
-        setup.openFile = [this](const std::filesystem::path& file) { openedFiles.push_back(file); };
+        setup.openFile = [this](const std::filesystem::path& file) {
+            openedFiles.push_back(file);
+            return openSucceeds;
+        };
         app = std::make_unique<Application>(std::move(setup));
         return app->start();
     }
@@ -70,6 +74,8 @@ public:
     std::unique_ptr<Application> app;
     std::vector<std::string> updaterSources; // the library source each update was given, UTF-8
     std::vector<std::filesystem::path> openedFiles;
+    bool openSucceeds = true;                            // what the recording opener answers
+    UpdateOutcome updateResult = UpdateOutcome::Updated; // what the recording updater reports
     std::function<void(const ShowStatusFn&, const std::function<void()>&)> onUpdate;
 };
 

@@ -107,13 +107,13 @@ private slots:
         row("按钮EX3", "QPushButton", "今日热门视频", "分组框EX1", QRect(154, 30, 100, 40));
         row("按钮EX4", "QPushButton", "娱乐明星榜", "分组框EX1", QRect(283, 30, 100, 40));
         row("按钮EX5", "QPushButton", "体育热力榜", "分组框EX1", QRect(414, 30, 100, 40));
-        row("标签EX3", "QLabel", "等待添加……", "分组框EX1", QRect(88, 32, 280, 32));
+        row("标签EX3", "QLabel", "等待添加……", "分组框EX1", QRect(300, 0, 232, 18));
         row("分组框EX2", "QGroupBox", "第三方榜单", "选择夹EX", QRect(4, 130, 540, 86));
         row("按钮EX9", "QPushButton", "热点榜", "分组框EX2", QRect(25, 30, 100, 40));
         row("按钮EX8", "QPushButton", "今日热门视频", "分组框EX2", QRect(154, 30, 100, 40));
         row("按钮EX7", "QPushButton", "娱乐明星榜", "分组框EX2", QRect(283, 30, 100, 40));
         row("按钮EX6", "QPushButton", "体育热力榜", "分组框EX2", QRect(414, 30, 100, 40));
-        row("标签EX1", "QLabel", "等待添加……", "分组框EX2", QRect(123, 32, 280, 32));
+        row("标签EX1", "QLabel", "等待添加……", "分组框EX2", QRect(300, 0, 232, 18));
     }
     void layout() {
         QFETCH(QString, name);
@@ -421,6 +421,27 @@ private slots:
         QCOMPARE(spans[0].start, 4);
         QCOMPARE(spans[0].end, 6);
         QCOMPARE(spans[0].word, Q("第一"));
+    }
+
+    // The hot-list captions show whole: no label under a button, none cut short.
+    void hotListTab_captionsWholeAndClearOfTheButtons() {
+        test::AppHarness harness;
+        MainWindow& window = harness.start();
+        harness.find<QTabWidget>("选择夹EX")->setCurrentIndex(1);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char* groupName : {"分组框EX1", "分组框EX2"}) {
+            auto* group = harness.find<QGroupBox>(groupName);
+            const auto labels = group->findChildren<QLabel*>();
+            QVERIFY(!labels.isEmpty());
+            for (const QLabel* label : labels) {
+                QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
+                         qPrintable(label->objectName()));
+                for (const QPushButton* button : group->findChildren<QPushButton*>()) {
+                    QVERIFY2(!label->geometry().intersects(button->geometry()),
+                             qPrintable(label->objectName() + QStringLiteral(" / ") + button->objectName()));
+                }
+            }
+        }
     }
 };
 

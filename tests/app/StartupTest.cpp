@@ -99,6 +99,54 @@ private slots:
         QCOMPARE(label->palette().color(QPalette::WindowText).rgba(), 0xFFFF0000u);
         QCOMPARE(harness.app->state().library()[Category::Goods], TextArray{test::gbk("神器")});
     }
+
+    // The library's state stays in view after the status line has moved on.
+    void libraryState_wordsVersionAndFailuresStayInView() {
+        test::AppHarness harness;
+        harness.dir.write("douyin_ver.txt", "2024-06");
+        harness.updateResult = UpdateOutcome::Failed;
+        harness.start();
+        auto* state = harness.find<QLabel>("标签词库状态");
+        QCOMPARE(state->text(), Q("词库 9 词 · 版本 2024-06 · 更新失败"));
+        QVERIFY(state->toolTip().contains(Q("刺激消费：2 个词")));
+        QVERIFY(state->toolTip().contains(Q("在线更新：失败，使用本地词库")));
+        QCOMPARE(state->palette().color(QPalette::WindowText), QColor(0xC6, 0x28, 0x28));
+
+        harness.find<QPlainTextEdit>("编辑框EX检测标题")->setPlainText(Q("秒杀"));
+        QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+        QCOMPARE(harness.find<QLabel>("标签运行状态")->text(), Q("检测完成，请查收检测报告！"));
+        QCOMPARE(state->text(), Q("词库 9 词 · 版本 2024-06 · 更新失败"));
+    }
+
+    void libraryState_damagedLibraryShownAsSuchAfterTheFirstCheck() {
+        test::AppHarness harness;
+        harness.writeLibrary("<通用>|第一|<\r\n<化妆品>|祛斑|<\r\n");
+        harness.start();
+        harness.find<QPlainTextEdit>("编辑框EX检测标题")->setPlainText(Q("第一"));
+        QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+        auto* state = harness.find<QLabel>("标签词库状态");
+        QCOMPARE(state->text(), Q("词库有误 0 词 · 版本 无"));
+        QVERIFY(state->toolTip().contains(Q("检测结果不可靠")));
+    }
+
+    void libraryState_wholeLibraryUpToDateIsPlain() {
+        test::AppHarness harness;
+        harness.start();
+        auto* state = harness.find<QLabel>("标签词库状态");
+        QCOMPARE(state->text(), Q("词库 9 词 · 版本 无"));
+        QCOMPARE(state->palette().color(QPalette::WindowText), QColor(0x55, 0x55, 0x55));
+    }
+
+    void editLibrary_withNoProgramForTextFiles_saysSoInRedWithThePath() {
+        test::AppHarness harness;
+        harness.openSucceeds = false;
+        harness.start();
+        QTest::mouseClick(harness.find<QPushButton>("按钮词库编辑"), Qt::LeftButton);
+        auto* label = harness.find<QLabel>("标签运行状态");
+        QVERIFY2(label->text().startsWith(Q("无法打开词库文件")), qPrintable(label->text()));
+        QVERIFY(label->text().endsWith(QString::fromStdU16String((harness.dir / "douyin_ck.txt").u16string())));
+        QCOMPARE(label->palette().color(QPalette::WindowText).rgba(), 0xFFFF0000u);
+    }
 };
 
 QTEST_MAIN(StartupTest)

@@ -197,14 +197,15 @@ TEST_F(LibraryUpdaterTest, missingVersionFileRunsOneFullRefresh) {
     }
 }
 
-TEST_F(LibraryUpdaterTest, decodeLetsTheInterfaceProcessEventsOncePerGroup) {
+// Once per group of the decode, and besides that while each request waits on the server.
+TEST_F(LibraryUpdaterTest, decodeLetsTheInterfaceProcessEventsOncePerGroupAndTheWaitsToo) {
     int calls = 0;
     UpdateContext updateContext = context(server.baseUrl());
     updateContext.processEvents = [&calls] { ++calls; };
 
     LibraryUpdater(updateContext, gbk("在线词库"));
 
-    EXPECT_EQ(static_cast<std::size_t>(calls), (library().size() + 2) / 3);
+    EXPECT_GT(static_cast<std::size_t>(calls), (library().size() + 2) / 3);
 }
 
 TEST_F(LibraryUpdaterTest, localLibrarySourceMakesNoRequestAndTouchesNoFile) {

@@ -472,6 +472,31 @@ TEST(WebRequestTls, redirectWithinHttpsIsFollowed) {
 
 // No Accept-Encoding goes out, so only an unencoded answer is the resource; an encoded one is a failed request
 // that still hands over what arrived.
+#ifndef _WIN32
+// A window waiting on a silent server must keep painting: the wait callback runs all along, not once a second.
+TEST(WebRequestWaiting, theWaitCallbackRunsWhileASilentServerHoldsTheRequest) {
+    RawHttpServer silent(RawHttpServer::silent());
+    TransportSettings transport = shortTimeout();
+    int calls = 0;
+    transport.whileWaiting = [&calls] { ++calls; };
+    WebRequestOptions options;
+    const WebResponse response = WebRequest(silent.url("/douyin_ver.txt"), options, transport);
+    EXPECT_FALSE(response.completed());
+    EXPECT_GE(calls, 5) << "300 ms of waiting in slices of 16 ms";
+}
+
+TEST(WebRequestWaiting, anAnswerArrivesThroughTheWaitingLoopUnchanged) {
+    RawHttpServer server(RawHttpServer::reply("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello"));
+    TransportSettings transport;
+    transport.whileWaiting = [] {};
+    WebRequestOptions options;
+    const WebResponse response = WebRequest(server.url("/x"), options, transport);
+    EXPECT_TRUE(response.completed()) << response.failure;
+    EXPECT_EQ(response.status, 200);
+    EXPECT_EQ(response.body, "hello");
+}
+#endif
+
 TEST(WebRequestTls, encodedAnswersAreFailedRequests) {
     TestHttpsServer server;
     const auto answer = [](std::string coding) {
