@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <iostream>
 
@@ -34,7 +35,10 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     const QDir out(QString::fromLocal8Bit(argv[2]));
-    const bool saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) &&
-                       window.reportWindow()->grab().save(out.filePath(QStringLiteral("report-window.png")));
+    bool saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) &&
+                 window.reportWindow()->grab().save(out.filePath(QStringLiteral("report-window.png")));
+    qobject_cast<QTabWidget*>(find(qingtan::names::kTabs))->setCurrentIndex(1);
+    QApplication::processEvents();
+    saved = saved && window.grab().save(out.filePath(QStringLiteral("hot-list-tab.png")));
     return saved ? 0 : 1;
 }
