@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -70,6 +71,12 @@ private slots:
         QCOMPARE(box->geometry(), QRect(2, 31, 496, 566));
         QCOMPARE(report->findChild<QWidget*>(Q("窗口EX1"))->geometry(), QRect(4, 4, 24, 24));
         QCOMPARE(box->font().families().value(0), Q("微软雅黑"));
+        // Owned: a dialog of the main window, which the window manager keeps in front of it and minimises with it.
+        QCOMPARE(report->windowType(), Qt::Dialog);
+        QCOMPARE(report->windowHandle()->transientParent(), window.windowHandle());
+        // One title: no system frame beside the drawn title band.
+        QVERIFY(report->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
 
     // The sections that found words stand out; the rest stay plain, and the text is the report unchanged.
