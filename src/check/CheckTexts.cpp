@@ -2,6 +2,7 @@
 #include "CheckTexts.h"
 
 #include "GbkCodec.h"
+#include "GbkLiteral.h"
 
 #include <array>
 
@@ -34,18 +35,15 @@ const std::array<SectionTexts, kCategoryCount>& sectionTexts() {
 } // namespace
 
 const AnsiText& TitlePlaceholderText() {
-    static const AnsiText text = GbkCodec::fromUtf8("请在此输入你要检测的标题！");
-    return text;
+    return GbkText<"请在此输入你要检测的标题！">();
 }
 
 const AnsiText& NothingEnteredText() {
-    static const AnsiText text = GbkCodec::fromUtf8("错误提示：尚未输入内容！");
-    return text;
+    return GbkText<"错误提示：尚未输入内容！">();
 }
 
 const AnsiText& CheckCompletedText() {
-    static const AnsiText text = GbkCodec::fromUtf8("检测完成，请查收检测报告！");
-    return text;
+    return GbkText<"检测完成，请查收检测报告！">();
 }
 
 const AnsiText& NothingFoundText(Category category) {

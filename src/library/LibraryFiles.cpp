@@ -1,13 +1,13 @@
 #include "LibraryFiles.h"
 
 #include "GbkCodec.h"
+#include "GbkLiteral.h"
 
 namespace qingtan {
 namespace {
 
 const AnsiText& settingsName() {
-    static const AnsiText name = GbkCodec::fromUtf8("词库配置");
-    return name;
+    return GbkText<"词库配置">();
 }
 
 } // namespace

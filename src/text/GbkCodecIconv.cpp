@@ -9,22 +9,13 @@ namespace {
 
 constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
+enum class Direction : std::size_t { GbkToWide, WideToGbk, Utf8ToWide, WideToUtf8 };
+
 // One descriptor per direction and thread, opened on first use: opening costs far more than a short title.
-IconvConverter& gbkToWide() {
-    thread_local IconvConverter converter(kUtf16, "CP936");
-    return converter;
-}
-IconvConverter& wideToGbk() {
-    thread_local IconvConverter converter("CP936", kUtf16);
-    return converter;
-}
-IconvConverter& utf8ToWideConverter() {
-    thread_local IconvConverter converter(kUtf16, "UTF-8");
-    return converter;
-}
-IconvConverter& wideToUtf8Converter() {
-    thread_local IconvConverter converter("UTF-8", kUtf16);
-    return converter;
+IconvConverter& converter(Direction direction) {
+    thread_local IconvConverter converters[] = {
+        {kUtf16, "CP936"}, {"CP936", kUtf16}, {kUtf16, "UTF-8"}, {"UTF-8", kUtf16}};
+    return converters[static_cast<std::size_t>(direction)];
 }
 
 std::string asBytes(std::u16string_view wide) {
@@ -58,24 +49,25 @@ std::u16string_view withTagCharactersReplaced(std::u16string_view wide, std::u16
 } // namespace
 
 bool GbkCodec::available() {
-    return gbkToWide().ok() && wideToGbk().ok() && utf8ToWideConverter().ok() && wideToUtf8Converter().ok();
+    return converter(Direction::GbkToWide).ok() && converter(Direction::WideToGbk).ok() &&
+           converter(Direction::Utf8ToWide).ok() && converter(Direction::WideToUtf8).ok();
 }
 
 WideText GbkCodec::toWide(std::string_view gbk) {
-    return asWide(gbkToWide().convert(gbk, 1, kWideQuestionMark));
+    return asWide(converter(Direction::GbkToWide).convert(gbk, 1, kWideQuestionMark));
 }
 
 AnsiText GbkCodec::fromWide(std::u16string_view wide) {
     std::u16string storage;
-    return wideToGbk().convert(asBytes(withTagCharactersReplaced(wide, storage)), 2, "?");
+    return converter(Direction::WideToGbk).convert(asBytes(withTagCharactersReplaced(wide, storage)), 2, "?");
 }
 
 WideText GbkCodec::utf8ToWide(std::string_view utf8) {
-    return asWide(utf8ToWideConverter().convert(utf8, 1, kWideQuestionMark));
+    return asWide(converter(Direction::Utf8ToWide).convert(utf8, 1, kWideQuestionMark));
 }
 
 std::string GbkCodec::wideToUtf8(std::u16string_view wide) {
-    return wideToUtf8Converter().convert(asBytes(wide), 2, "?");
+    return converter(Direction::WideToUtf8).convert(asBytes(wide), 2, "?");
 }
 
 } // namespace qingtan

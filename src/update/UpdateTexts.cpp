@@ -2,6 +2,7 @@
 #include "UpdateTexts.h"
 
 #include "GbkCodec.h"
+#include "GbkLiteral.h"
 #include "SupportGroup.h"
 
 namespace qingtan {
@@ -18,13 +19,11 @@ AnsiText withVersion(std::string_view before, std::string_view version, std::str
 } // namespace
 
 const AnsiText& UpToDateText() {
-    static const AnsiText text = GbkCodec::fromUtf8("已加载过在线字库且版本符合，无需更新");
-    return text;
+    return GbkText<"已加载过在线字库且版本符合，无需更新">();
 }
 
 const AnsiText& LibraryRestoredText() {
-    static const AnsiText text = GbkCodec::fromUtf8("已经更新在线词库");
-    return text;
+    return GbkText<"已经更新在线词库">();
 }
 
 AnsiText VersionChangedText(std::string_view serverVersion) {
@@ -36,13 +35,11 @@ AnsiText FullRefreshText(std::string_view serverVersion) {
 }
 
 const AnsiText& UpdateFailedText() {
-    static const AnsiText text = GbkCodec::fromUtf8("词库更新失败，继续使用本地词库");
-    return text;
+    return GbkText<"词库更新失败，继续使用本地词库">();
 }
 
 const AnsiText& LocalLibraryKeptText() {
-    static const AnsiText text = GbkCodec::fromUtf8("当前使用本地词库，未自动更新");
-    return text;
+    return GbkText<"当前使用本地词库，未自动更新">();
 }
 
 } // namespace qingtan

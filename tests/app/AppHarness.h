@@ -7,6 +7,7 @@
 #include "TestText.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include <filesystem>
@@ -41,6 +42,14 @@ public:
         return text;
     }
     std::filesystem::path settingsPath() const { return dir.path() / u8"配置.ini"; }
+
+    // start(), then makes the main window the active one, as a creator's click would; false when it did not become
+    // active.
+    bool startActive() {
+        MainWindow& window = start();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
 
     // Makes the application object and runs its start-up; the window is shown when it returns.
     MainWindow& start() {

@@ -195,9 +195,7 @@ private slots:
 
     void titleBox_focusClearsPlaceholder_leavingEmptyBoxRestoresIt() {
         test::AppHarness harness;
-        MainWindow& window = harness.start();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(harness.startActive());
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
         auto* checkButton = harness.find<QPushButton>("按钮检测");
         QCOMPARE(title->toPlainText(), kPlaceholder);
@@ -222,9 +220,8 @@ private slots:
 
     void titleBox_pointerEntersAndLeavesUnfocusedBox() {
         test::AppHarness harness;
-        MainWindow& window = harness.start();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(harness.startActive());
+        MainWindow& window = *harness.window();
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
         harness.find<QPushButton>("按钮检测")->setFocus();
         QTRY_VERIFY(!title->hasFocus());
@@ -237,9 +234,7 @@ private slots:
 
     void typedPlaceholder_isClearedOnEnteringAgain() {
         test::AppHarness harness;
-        MainWindow& window = harness.start();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(harness.startActive());
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
         title->setFocus();
         QTRY_VERIFY(title->hasFocus());
@@ -301,9 +296,7 @@ private slots:
     // A creator types right after start: the first key replaces the placeholder.
     void startUp_focusInTitleBox_placeholderShownUntilTheFirstKey() {
         test::AppHarness harness;
-        MainWindow& window = harness.start();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(harness.startActive());
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
         QTRY_VERIFY(title->hasFocus());
         QCOMPARE(title->toPlainText(), kPlaceholder);
@@ -313,9 +306,7 @@ private slots:
 
     void tabMovesTheFocusOutOfTheTitleBoxWithoutATabCharacter() {
         test::AppHarness harness;
-        MainWindow& window = harness.start();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(harness.startActive());
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
         QTRY_VERIFY(title->hasFocus());
         QTest::keyClicks(title, QStringLiteral("ab"));
@@ -345,9 +336,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         test::AppHarness harness;
-        MainWindow& window = harness.start();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(harness.startActive());
+        MainWindow& window = *harness.window();
         auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
         title->setPlainText(Q("最好的秒杀"));
         QWidget* target =

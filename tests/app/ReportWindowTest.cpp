@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QWindow>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QWindow>
 
 using namespace qingtan;
 using test::Q;

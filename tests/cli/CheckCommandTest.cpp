@@ -1,5 +1,6 @@
 #include "CheckCommand.h"
 
+#include "CommandOutput.h"
 #include "TempDir.h"
 #include "TestText.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 using test::gbk;
 
-class CheckCommandTest : public testing::Test {
+class CheckCommandTest : public testing::Test, protected test::CommandOutput {
 protected:
     CheckCommandTest() {
         // Seven lines: 通用 holds 最|第一, 化妆品 holds 特效, the rest one word each.
@@ -24,17 +25,10 @@ protected:
 
     int run(std::vector<std::string> args, const std::string& input = "") {
         std::istringstream in(input);
-        std::ostringstream outStream;
-        std::ostringstream errStream;
-        const int status = RunCheckCommand(args, in, outStream, errStream, dir.path());
-        out = outStream.str();
-        err = errStream.str();
-        return status;
+        return capture([&](std::ostream& o, std::ostream& e) { return RunCheckCommand(args, in, o, e, dir.path()); });
     }
 
     test::TempDir dir;
-    std::string out;
-    std::string err;
 };
 
 constexpr const char* kNothingFound = "不文明用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"

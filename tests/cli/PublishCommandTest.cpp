@@ -1,6 +1,7 @@
 #include "PublishCommand.h"
 
 #include "Base64.h"
+#include "CommandOutput.h"
 #include "TempDir.h"
 #include "TestText.h"
 
@@ -29,23 +30,18 @@ std::vector<std::string> sevenLines() {
     return {std::begin(kLines), std::end(kLines)};
 }
 
-class PublishCommandTest : public testing::Test {
+class PublishCommandTest : public testing::Test, protected test::CommandOutput {
 protected:
     int publish(const std::string& libraryBytes, const std::string& version = "2024-06 第3版") {
         dir.write("library.txt", libraryBytes);
-        std::ostringstream outStream;
-        std::ostringstream errStream;
-        const int status = RunPublishCommand(
-            {"--library", (dir / "library.txt").string(), "--version", version, "--out", (dir / "site").string()},
-            outStream, errStream);
-        out = outStream.str();
-        err = errStream.str();
-        return status;
+        return capture([&](std::ostream& o, std::ostream& e) {
+            return RunPublishCommand(
+                {"--library", (dir / "library.txt").string(), "--version", version, "--out", (dir / "site").string()},
+                o, e);
+        });
     }
 
     test::TempDir dir;
-    std::string out;
-    std::string err;
 };
 
 TEST_F(PublishCommandTest, writesBase64LinesOf76AndTheGbkVersionWithoutLineEnd) {
