@@ -9,9 +9,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -431,6 +433,25 @@ private slots:
                              qPrintable(label->objectName() + QStringLiteral(" / ") + button->objectName()));
                 }
             }
+        }
+    }
+
+    // Qt's own texts in Chinese: the title box's context menu has no English entry.
+    void titleBoxContextMenu_isChinese() {
+        test::AppHarness harness;
+        harness.start();
+        std::unique_ptr<QMenu> menu(harness.find<QPlainTextEdit>("编辑框EX检测标题")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                texts.append(action->text().section(QLatin1Char('\t'), 0, 0)); // without the shortcut
+            }
+        }
+        QVERIFY(!texts.isEmpty());
+        QVERIFY2(texts.contains(Q("全选(&A)")) || texts.join(QString()).contains(Q("全选")),
+                 qPrintable(texts.join(QLatin1Char('|'))));
+        for (const QString& text : texts) {
+            QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))), qPrintable(text));
         }
     }
 };
