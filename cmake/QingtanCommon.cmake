@@ -20,6 +20,10 @@ elseif(MSVC)
         target_compile_options(qingtan_common INTERFACE /WX)
     endif()
 endif()
+if(WIN32)
+    # windows.h must not define min and max macros over std::min and std::max.
+    target_compile_definitions(qingtan_common INTERFACE NOMINMAX)
+endif()
 # Qt must never convert between 8-bit and UTF-16 text, or from bytes to text, behind our back; string building
 # goes through QStringBuilder.
 target_compile_definitions(qingtan_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII

@@ -12,6 +12,8 @@ namespace qingtan {
 
 #ifdef _WIN32
 int RunTool(int argc, const wchar_t* const* argv, ToolCommand command, ToolOutput output) {
+    // Input bytes as they are, as on other systems: text mode would end a title list at a byte 0x1A.
+    _setmode(_fileno(stdin), _O_BINARY);
     if (output == ToolOutput::Binary) {
         _setmode(_fileno(stdout), _O_BINARY);
     }

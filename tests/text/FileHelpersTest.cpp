@@ -69,5 +69,14 @@ TEST(FileHelpers, AtomicWriteIntoMissingDirectoryFailsCleanly) {
     EXPECT_FALSE(WriteFileAtomically(dir / "no-such-dir" / "lib.txt", "x"));
 }
 
+TEST(FileHelpers, Utf8PathReachesAChineseFolder) {
+    test::TempDir dir;
+    const std::u8string folder = dir.path().u8string() + u8"/词库";
+    const std::filesystem::path file = PathFromUtf8(std::string(folder.begin(), folder.end())) / u8"douyin_ck.txt";
+    std::filesystem::create_directories(file.parent_path());
+    ASSERT_TRUE(WriteFileAtomically(file, "x"));
+    EXPECT_EQ(ReadWholeFile(dir.path() / u8"词库" / u8"douyin_ck.txt"), "x");
+}
+
 } // namespace
 } // namespace qingtan
