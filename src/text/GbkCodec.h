@@ -7,12 +7,16 @@
 
 namespace qingtan {
 
-// The one conversion point between code page 936 (GBK), UTF-16 and UTF-8. iconv on Linux, the native calls on
-// Windows. A character that the target cannot represent, or an invalid input sequence, becomes "?". Never throws;
-// when the system lacks the conversions every result is empty, which each program checks once at start.
+// The one conversion point between code page 936 (GBK), UTF-16 and UTF-8, with the same results on every system:
+// iconv on Linux and the native calls on Windows for code page 936, one portable converter for UTF-8.
+// In code page 936 a lead byte (IsLeadByte) and the byte after it are one character. A character that code page 936
+// cannot represent, an invalid sequence and the private-use code points (which only Windows gives to the
+// user-defined areas and to byte 0xFF) become "?"; no character is mapped to a similar one. In UTF-8 and UTF-16 an
+// ill-formed sequence (a lone surrogate, each maximal ill-formed part of UTF-8) becomes U+FFFD. Never throws; when
+// the system lacks the conversions every result is empty, which each program checks once at start.
 class GbkCodec {
 public:
-    // False when this system cannot convert between code page 936, UTF-16 and UTF-8.
+    // False when this system cannot convert between code page 936 and UTF-16.
     static bool available();
 
     static WideText toWide(std::string_view gbk);

@@ -9,12 +9,11 @@ namespace {
 
 constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
-enum class Direction : std::size_t { GbkToWide, WideToGbk, Utf8ToWide, WideToUtf8 };
+enum class Direction : std::size_t { GbkToWide, WideToGbk };
 
 // One descriptor per direction and thread, opened on first use: opening costs far more than a short title.
 IconvConverter& converter(Direction direction) {
-    thread_local IconvConverter converters[] = {
-        {kUtf16, "CP936"}, {"CP936", kUtf16}, {kUtf16, "UTF-8"}, {"UTF-8", kUtf16}};
+    thread_local IconvConverter converters[] = {{kUtf16, "CP936"}, {"CP936", kUtf16}};
     return converters[static_cast<std::size_t>(direction)];
 }
 
@@ -49,25 +48,17 @@ std::u16string_view withTagCharactersReplaced(std::u16string_view wide, std::u16
 } // namespace
 
 bool GbkCodec::available() {
-    return converter(Direction::GbkToWide).ok() && converter(Direction::WideToGbk).ok() &&
-           converter(Direction::Utf8ToWide).ok() && converter(Direction::WideToUtf8).ok();
+    return converter(Direction::GbkToWide).ok() && converter(Direction::WideToGbk).ok();
 }
 
 WideText GbkCodec::toWide(std::string_view gbk) {
-    return asWide(converter(Direction::GbkToWide).convert(gbk, 1, kWideQuestionMark));
+    return asWide(converter(Direction::GbkToWide).convert(gbk, InputUnit::GbkCharacter, kWideQuestionMark));
 }
 
 AnsiText GbkCodec::fromWide(std::u16string_view wide) {
     std::u16string storage;
-    return converter(Direction::WideToGbk).convert(asBytes(withTagCharactersReplaced(wide, storage)), 2, "?");
-}
-
-WideText GbkCodec::utf8ToWide(std::string_view utf8) {
-    return asWide(converter(Direction::Utf8ToWide).convert(utf8, 1, kWideQuestionMark));
-}
-
-std::string GbkCodec::wideToUtf8(std::u16string_view wide) {
-    return converter(Direction::WideToUtf8).convert(asBytes(wide), 2, "?");
+    return converter(Direction::WideToGbk)
+        .convert(asBytes(withTagCharactersReplaced(wide, storage)), InputUnit::Utf16, "?");
 }
 
 } // namespace qingtan

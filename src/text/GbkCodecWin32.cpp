@@ -1,4 +1,5 @@
 #include "GbkCodec.h"
+#include "TextUtilities.h"
 
 #include <climits>
 #include <windows.h>
@@ -14,33 +15,25 @@ bool fitsInt(std::size_t size) {
     return size <= static_cast<std::size_t>(INT_MAX);
 }
 
-WideText multiByteToWide(UINT codePage, std::string_view input) {
-    if (input.empty() || !fitsInt(input.size())) {
-        return {};
-    }
-    const int length = static_cast<int>(input.size());
-    const int needed = MultiByteToWideChar(codePage, 0, input.data(), length, nullptr, 0);
+bool isPrivateUse(char16_t unit) {
+    return unit >= 0xE000 && unit <= 0xF8FF;
+}
+
+bool isSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDFFF;
+}
+
+// The whole text, or nothing when any of it is not code page 936.
+WideText strictlyToWide(std::string_view gbk) {
+    const int length = static_cast<int>(gbk.size());
+    const int needed = MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, gbk.data(), length, nullptr, 0);
     if (needed <= 0) {
         return {};
     }
     WideText wide(static_cast<std::size_t>(needed), u'\0');
-    MultiByteToWideChar(codePage, 0, input.data(), length, reinterpret_cast<wchar_t*>(wide.data()), needed);
+    MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, gbk.data(), length, reinterpret_cast<wchar_t*>(wide.data()),
+                        needed);
     return wide;
-}
-
-std::string wideToMultiByte(UINT codePage, std::u16string_view input) {
-    if (input.empty() || !fitsInt(input.size())) {
-        return {};
-    }
-    const int length = static_cast<int>(input.size());
-    const auto* source = reinterpret_cast<const wchar_t*>(input.data());
-    const int needed = WideCharToMultiByte(codePage, 0, source, length, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0) {
-        return {};
-    }
-    std::string bytes(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(codePage, 0, source, length, bytes.data(), needed, nullptr, nullptr);
-    return bytes;
 }
 
 } // namespace
@@ -50,19 +43,55 @@ bool GbkCodec::available() {
 }
 
 WideText GbkCodec::toWide(std::string_view gbk) {
-    return multiByteToWide(kGbk, gbk);
+    if (gbk.empty() || !fitsInt(gbk.size())) {
+        return {};
+    }
+    WideText wide = strictlyToWide(gbk);
+    if (wide.empty()) {
+        // Character by character, so that a bad character takes as many bytes as the text operations give it
+        // (Windows' own replacement decides that by itself).
+        for (std::size_t pos = 0; pos < gbk.size();) {
+            const std::size_t length = IsLeadByte(gbk[pos]) && pos + 1 < gbk.size() ? 2 : 1;
+            const WideText character = strictlyToWide(gbk.substr(pos, length));
+            wide += character.empty() ? u"?" : character;
+            pos += length;
+        }
+    }
+    for (char16_t& unit : wide) {
+        if (isPrivateUse(unit)) {
+            unit = u'?';
+        }
+    }
+    return wide;
 }
 
 AnsiText GbkCodec::fromWide(std::u16string_view wide) {
-    return wideToMultiByte(kGbk, wide);
-}
-
-WideText GbkCodec::utf8ToWide(std::string_view utf8) {
-    return multiByteToWide(CP_UTF8, utf8);
-}
-
-std::string GbkCodec::wideToUtf8(std::u16string_view wide) {
-    return wideToMultiByte(CP_UTF8, wide);
+    if (wide.empty() || !fitsInt(wide.size())) {
+        return {};
+    }
+    // Code page 936 holds no character beyond U+FFFF: a surrogate pair is one "?", as a lone surrogate is, where
+    // Windows would give one per unit. Private-use code points would become user-defined GBK bytes.
+    std::u16string filtered;
+    filtered.reserve(wide.size());
+    for (std::size_t pos = 0; pos < wide.size(); ++pos) {
+        const char16_t unit = wide[pos];
+        if (isSurrogate(unit)) {
+            const bool pair =
+                unit <= 0xDBFF && pos + 1 < wide.size() && wide[pos + 1] >= 0xDC00 && wide[pos + 1] <= 0xDFFF;
+            pos += pair ? 1 : 0;
+        }
+        filtered.push_back(isSurrogate(unit) || isPrivateUse(unit) ? u'?' : unit);
+    }
+    const int length = static_cast<int>(filtered.size());
+    const auto* source = reinterpret_cast<const wchar_t*>(filtered.data());
+    // No best fit: ² must not become 2, nor U+F900 become 豈, or a title would show words that nobody wrote.
+    const int needed = WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, source, length, nullptr, 0, "?", nullptr);
+    if (needed <= 0) {
+        return {};
+    }
+    AnsiText bytes(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, source, length, bytes.data(), needed, "?", nullptr);
+    return bytes;
 }
 
 } // namespace qingtan

@@ -1,5 +1,7 @@
 #include "IconvConverter.h"
 
+#include "TextUtilities.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -9,15 +11,19 @@ namespace {
 
 const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
 
-std::size_t unitLength(const char* in, std::size_t left, std::size_t step) {
-    if (step == 2 && left >= 4) {
+std::size_t unitLength(const char* in, std::size_t left, InputUnit unit) {
+    if (unit == InputUnit::GbkCharacter) {
+        // iconv would resume at the byte after a bad lead byte and read a character that is not there.
+        return left >= 2 && IsLeadByte(in[0]) ? 2 : 1;
+    }
+    if (left >= 4) {
         char16_t units[2];
         std::memcpy(units, in, sizeof units);
         if (units[0] >= 0xD800 && units[0] <= 0xDBFF && units[1] >= 0xDC00 && units[1] <= 0xDFFF) {
             return 4; // a surrogate pair is one character
         }
     }
-    return step;
+    return 2;
 }
 
 } // namespace
@@ -34,7 +40,7 @@ bool IconvConverter::ok() const {
     return m_cd != kNoDescriptor;
 }
 
-std::string IconvConverter::convert(std::string_view input, std::size_t inputStep, std::string_view replacement) {
+std::string IconvConverter::convert(std::string_view input, InputUnit unit, std::string_view replacement) {
     if (!ok()) {
         return {};
     }
@@ -58,7 +64,7 @@ std::string IconvConverter::convert(std::string_view input, std::size_t inputSte
             continue;
         }
         // EILSEQ or EINVAL: skip the offending unit and put the replacement in its place.
-        const std::size_t skip = std::min(inLeft, unitLength(in, inLeft, inputStep));
+        const std::size_t skip = std::min(inLeft, unitLength(in, inLeft, unit));
         in += skip;
         inLeft -= skip;
         if (output.size() - outUsed < replacement.size()) {

@@ -7,6 +7,12 @@
 
 namespace qingtan {
 
+// What one unconvertible piece of input is, to be replaced and skipped as a whole.
+enum class InputUnit {
+    GbkCharacter, // a lead byte and the byte after it, or one byte
+    Utf16,        // a UTF-16 unit, or a whole surrogate pair
+};
+
 // One iconv descriptor for one direction. A pair of encodings that iconv cannot open gives a converter that is not
 // ok() and converts everything to nothing: it never throws, so no caller (a Qt slot among them) can be ended by it.
 class IconvConverter {
@@ -18,9 +24,8 @@ public:
 
     bool ok() const;
 
-    // Converts all of input; each unconvertible input unit (inputStep bytes, or a whole UTF-16 surrogate pair) is
-    // replaced by `replacement` and skipped.
-    std::string convert(std::string_view input, std::size_t inputStep, std::string_view replacement);
+    // Converts all of input; each unconvertible input unit is replaced by `replacement` and skipped.
+    std::string convert(std::string_view input, InputUnit unit, std::string_view replacement);
 
 private:
     iconv_t m_cd;
