@@ -294,7 +294,7 @@ void setRedirectOptions(CurlOptions& options, const PreparedRequest& request) {
 // The system's CA bundle followed by the extra one, so the extra CA is trusted in addition to, not instead of, the
 // system's. Empty when the extra file cannot be read.
 std::string caBundleWith(CURL* handle, const std::string& extraFile) {
-    const ByteBuffer extra = ReadWholeFile(extraFile);
+    const ByteBuffer extra = ReadWholeFile(PathFromUtf8(extraFile));
     if (extra.empty()) {
         return {};
     }

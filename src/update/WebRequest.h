@@ -36,7 +36,7 @@ struct WebRequestOptions {
 // How long to wait and whom to trust. The defaults keep a dead or hostile server from holding the program up or
 // filling its memory.
 struct TransportSettings {
-    std::string caFile; // a PEM bundle trusted besides the system's store; empty = system only
+    std::string caFile; // path (UTF-8) of a PEM bundle trusted besides the system's store; empty = system only
     long connectTimeoutMs = 10000;
     long totalTimeoutMs = 30000;
     std::size_t maxBodyBytes = std::size_t{64} << 20;
