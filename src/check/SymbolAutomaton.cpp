@@ -1,0 +1,165 @@
+#include "SymbolAutomaton.h"
+
+#include <algorithm>
+
+namespace qingtan {
+namespace {
+
+constexpr std::uint32_t kNoPattern = UINT32_MAX;
+
+} // namespace
+
+void SymbolAutomaton::build(std::span<const std::uint16_t> symbols, std::span<const std::uint32_t> begins) {
+    const std::size_t keyCount = begins.empty() ? 0 : begins.size() - 1;
+
+    // Dense ids in symbol order, so that sorting by id sorts by symbol. Code page 936 has far fewer than 65,535
+    // characters, and the normalised forms of its words no more.
+    m_symbolId.assign(0x10000, 0);
+    for (const std::uint16_t symbol : symbols) {
+        m_symbolId[symbol] = 1;
+    }
+    std::uint16_t idCount = 0;
+    for (std::uint16_t& id : m_symbolId) {
+        if (id != 0) {
+            id = ++idCount;
+        }
+    }
+    std::vector<std::uint16_t> ids(symbols.size());
+    std::transform(symbols.begin(), symbols.end(), ids.begin(), [this](std::uint16_t s) { return m_symbolId[s]; });
+
+    // Keys sorted by their ids, ties in given order: a counting sort by the first id, then a comparison sort of each
+    // bucket, which is small, over the rest.
+    std::vector<std::uint32_t> bucketBegin(std::size_t{idCount} + 2, 0);
+    for (std::size_t k = 0; k < keyCount; ++k) {
+        ++bucketBegin[ids[begins[k]] + 1u];
+    }
+    for (std::size_t b = 1; b < bucketBegin.size(); ++b) {
+        bucketBegin[b] += bucketBegin[b - 1];
+    }
+    std::vector<std::uint32_t> order(keyCount);
+    {
+        std::vector<std::uint32_t> fill(bucketBegin.begin(), bucketBegin.end() - 1);
+        for (std::uint32_t k = 0; k < keyCount; ++k) {
+            order[fill[ids[begins[k]]]++] = k;
+        }
+    }
+    const auto keyLess = [&](std::uint32_t a, std::uint32_t b) {
+        const auto aFirst = ids.begin() + begins[a];
+        const auto bFirst = ids.begin() + begins[b];
+        const auto aLast = ids.begin() + begins[a + 1];
+        const auto bLast = ids.begin() + begins[b + 1];
+        const auto [aStop, bStop] = std::mismatch(aFirst, aLast, bFirst, bLast);
+        if (aStop == aLast) {
+            return bStop != bLast || a < b;
+        }
+        return bStop != bLast && (*aStop < *bStop);
+    };
+    for (std::size_t b = 1; b + 1 < bucketBegin.size(); ++b) {
+        if (bucketBegin[b + 1] - bucketBegin[b] > 1) {
+            std::sort(order.begin() + bucketBegin[b], order.begin() + bucketBegin[b + 1], keyLess);
+        }
+    }
+
+    // Equal keys stand together: each run is one pattern, its keys in given order.
+    const auto sameKey = [&](std::uint32_t a, std::uint32_t b) {
+        return std::equal(ids.begin() + begins[a], ids.begin() + begins[a + 1], ids.begin() + begins[b],
+                          ids.begin() + begins[b + 1]);
+    };
+    std::vector<std::uint32_t> patternKey; // a key of each pattern, in sorted order
+    m_keyBegin.clear();
+    m_patternLength.clear();
+    for (std::size_t i = 0; i < keyCount; ++i) {
+        if (i == 0 || !sameKey(order[i], order[i - 1])) {
+            patternKey.push_back(order[i]);
+            m_keyBegin.push_back(static_cast<std::uint32_t>(i));
+            m_patternLength.push_back(begins[order[i] + 1] - begins[order[i]]);
+        }
+    }
+    m_keyBegin.push_back(static_cast<std::uint32_t>(keyCount));
+    m_keys = std::move(order);
+
+    m_rootChild.assign(std::size_t{idCount} + 1, kRoot);
+    buildTrie(ids, std::vector<std::uint32_t>(begins.begin(), begins.end()), patternKey);
+    buildFailureLinks();
+}
+
+// Builds the trie level by level from the sorted patterns: the patterns below a node form one consecutive range,
+// and its children split that range by the id at the node's depth, so each node's children get consecutive ids.
+void SymbolAutomaton::buildTrie(const std::vector<std::uint16_t>& ids, const std::vector<std::uint32_t>& begins,
+                                const std::vector<std::uint32_t>& patternKey) {
+    struct Pending {
+        State node;
+        std::uint32_t begin;
+        std::uint32_t end;
+    };
+    const auto idAt = [&](std::uint32_t pattern, std::uint32_t depth) {
+        return ids[begins[patternKey[pattern]] + depth];
+    };
+
+    m_nodes.assign(1, Node{});
+    m_label.assign(1, 0);
+    m_pattern.assign(1, kNoPattern);
+    std::vector<Pending> level{{kRoot, 0, static_cast<std::uint32_t>(patternKey.size())}};
+    std::vector<Pending> next;
+    for (std::uint32_t depth = 0; !level.empty(); ++depth) {
+        next.clear();
+        for (const Pending& pending : level) {
+            std::uint32_t i = pending.begin;
+            // Sorted order puts the pattern that ends here first in its range.
+            if (i < pending.end && m_patternLength[i] == depth) {
+                m_pattern[pending.node] = i;
+                ++i;
+            }
+            m_nodes[pending.node].firstChild = static_cast<std::uint32_t>(m_nodes.size());
+            while (i < pending.end) {
+                const std::uint16_t id = idAt(i, depth);
+                std::uint32_t groupEnd = i + 1;
+                while (groupEnd < pending.end && idAt(groupEnd, depth) == id) {
+                    ++groupEnd;
+                }
+                const State node = static_cast<State>(m_nodes.size());
+                m_nodes.push_back(Node{});
+                m_label.push_back(id);
+                m_pattern.push_back(kNoPattern);
+                next.push_back({node, i, groupEnd});
+                ++m_nodes[pending.node].childCount;
+                i = groupEnd;
+            }
+        }
+        std::swap(level, next);
+    }
+    const Node& root = m_nodes[kRoot];
+    for (State c = root.firstChild; c < root.firstChild + root.childCount; ++c) {
+        m_rootChild[m_label[c]] = c;
+    }
+}
+
+// Breadth-first ids mean every node's failure target, being shallower, is finished before the node itself.
+void SymbolAutomaton::buildFailureLinks() {
+    m_nextOutput.assign(m_nodes.size(), kRoot);
+    for (State node = 0; node < m_nodes.size(); ++node) {
+        const Node parent = m_nodes[node];
+        for (State c = parent.firstChild; c < parent.firstChild + parent.childCount; ++c) {
+            State target = kRoot;
+            if (node != kRoot) {
+                for (State fallback = parent.fail;; fallback = m_nodes[fallback].fail) {
+                    target = fallback == kRoot ? m_rootChild[m_label[c]] : child(fallback, m_label[c]);
+                    if (target != kRoot || fallback == kRoot) {
+                        break;
+                    }
+                }
+            }
+            Node& n = m_nodes[c];
+            n.fail = target;
+            const State inherited = m_nodes[target].output;
+            if (m_pattern[c] != kNoPattern) {
+                n.output = c;
+                m_nextOutput[c] = inherited;
+            } else {
+                n.output = inherited;
+            }
+        }
+    }
+}
+
+} // namespace qingtan
