@@ -113,6 +113,21 @@ TEST(VariantFinding, SpansAreByteOffsetsOfTheGbkTitle) {
     }
 }
 
+// Spans are traced to code page 936 on this: every character of the BMP (surrogates aside) becomes one character
+// there, whatever stands around it.
+TEST(VariantFinding, EveryBmpCharacterIsOneGbkCharacter) {
+    for (char32_t c = 1; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c < 0xE000) {
+            continue;
+        }
+        const std::u16string text{u'a', static_cast<char16_t>(c), u'a'};
+        const AnsiText converted = WideToOemText(text);
+        ASSERT_TRUE(converted.size() >= 3 && converted.front() == 'a' && converted.back() == 'a' &&
+                    converted.size() == 2 + CharacterLength(converted, 1))
+            << "U+" << std::hex << static_cast<unsigned>(c) << ": " << test::hex(converted);
+    }
+}
+
 TEST(VariantFinding, CharacterPositionsCountGbkCharacters) {
     const AnsiText title = gbk("€中a文");
     EXPECT_EQ(CharacterPositions(title, 0, 1), (CharacterSpan{1, 1}));
