@@ -27,6 +27,9 @@ private:
     std::vector<WordOccurrence> m_occurrences;
     TitleMatches m_found;
     std::vector<std::uint32_t> m_foundPatterns;
+    std::vector<std::uint16_t> m_symbols;     // the title's characters as the automaton reads them
+    std::vector<std::uint32_t> m_symbolStart; // where each begins in the title, and one past the last
+    std::vector<std::uint32_t> m_candidates;
 
     std::vector<VariantFinding> m_variants;
     NormalizedText m_normalized;

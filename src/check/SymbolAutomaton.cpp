@@ -14,18 +14,20 @@ void SymbolAutomaton::build(std::span<const std::uint16_t> symbols, std::span<co
 
     // Dense ids in symbol order, so that sorting by id sorts by symbol. Code page 936 has far fewer than 65,535
     // characters, and the normalised forms of its words no more.
-    m_symbolId.assign(0x10000, 0);
+    std::vector<std::uint16_t> symbolId(0x10000, 0);
     for (const std::uint16_t symbol : symbols) {
-        m_symbolId[symbol] = 1;
+        symbolId[symbol] = 1;
     }
     std::uint16_t idCount = 0;
-    for (std::uint16_t& id : m_symbolId) {
-        if (id != 0) {
-            id = ++idCount;
+    std::vector<std::uint16_t> symbolOf{0};
+    for (std::size_t symbol = 0; symbol < symbolId.size(); ++symbol) {
+        if (symbolId[symbol] != 0) {
+            symbolId[symbol] = ++idCount;
+            symbolOf.push_back(static_cast<std::uint16_t>(symbol));
         }
     }
     std::vector<std::uint16_t> ids(symbols.size());
-    std::transform(symbols.begin(), symbols.end(), ids.begin(), [this](std::uint16_t s) { return m_symbolId[s]; });
+    std::transform(symbols.begin(), symbols.end(), ids.begin(), [&symbolId](std::uint16_t s) { return symbolId[s]; });
 
     // Keys sorted by their ids, ties in given order: a counting sort by the first id, then a comparison sort of each
     // bucket, which is small, over the rest.
@@ -78,14 +80,31 @@ void SymbolAutomaton::build(std::span<const std::uint16_t> symbols, std::span<co
     m_keyBegin.push_back(static_cast<std::uint32_t>(keyCount));
     m_keys = std::move(order);
 
-    m_rootChild.assign(std::size_t{idCount} + 1, kRoot);
-    buildTrie(ids, std::vector<std::uint32_t>(begins.begin(), begins.end()), patternKey);
+    m_rootChild.assign(0x10000, kRoot);
+    buildTrie(ids, symbolOf, std::vector<std::uint32_t>(begins.begin(), begins.end()), patternKey);
     buildFailureLinks();
+    m_rootChildCount = m_nodes[kRoot].childCount;
+
+    m_pairs.assign((std::size_t{1} << 20) / 64, 0);
+    m_single.assign(0x10000 / 64, 0);
+    for (const std::uint32_t key : patternKey) {
+        const std::uint32_t first = symbols[begins[key]] & 0x3FFu;
+        if (begins[key + 1] - begins[key] == 1) {
+            const std::uint16_t symbol = symbols[begins[key]];
+            m_single[symbol >> 6] |= std::uint64_t{1} << (symbol & 63);
+            // Whatever follows a one-symbol pattern, the scan must stop there.
+            std::fill_n(m_pairs.begin() + (first << 10) / 64, 1024 / 64, ~std::uint64_t{0});
+            continue;
+        }
+        const std::uint32_t bit = first << 10 | (symbols[begins[key] + 1] & 0x3FFu);
+        m_pairs[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+    }
 }
 
 // Builds the trie level by level from the sorted patterns: the patterns below a node form one consecutive range,
 // and its children split that range by the id at the node's depth, so each node's children get consecutive ids.
-void SymbolAutomaton::buildTrie(const std::vector<std::uint16_t>& ids, const std::vector<std::uint32_t>& begins,
+void SymbolAutomaton::buildTrie(const std::vector<std::uint16_t>& ids, const std::vector<std::uint16_t>& symbolOf,
+                                const std::vector<std::uint32_t>& begins,
                                 const std::vector<std::uint32_t>& patternKey) {
     struct Pending {
         State node;
@@ -119,10 +138,13 @@ void SymbolAutomaton::buildTrie(const std::vector<std::uint16_t>& ids, const std
                 }
                 const State node = static_cast<State>(m_nodes.size());
                 m_nodes.push_back(Node{});
-                m_label.push_back(id);
+                m_label.push_back(symbolOf[id]);
                 m_pattern.push_back(kNoPattern);
                 next.push_back({node, i, groupEnd});
-                ++m_nodes[pending.node].childCount;
+                Node& parent = m_nodes[pending.node];
+                if (parent.childCount++ == 0) {
+                    parent.firstLabel = symbolOf[id];
+                }
                 i = groupEnd;
             }
         }

@@ -32,15 +32,11 @@ public:
 
     // The state after reading `symbol`. Inline: this is the scan's inner loop.
     State step(State state, std::uint16_t symbol) const {
-        const std::uint16_t id = m_symbolId[symbol];
-        if (id == 0) {
-            return kRoot;
-        }
         for (;;) {
             if (state == kRoot) {
-                return m_rootChild[id];
+                return m_rootChild[symbol];
             }
-            if (const State next = child(state, id); next != kRoot) {
+            if (const State next = child(state, symbol); next != kRoot) {
                 return next;
             }
             state = m_nodes[state].fail;
@@ -55,43 +51,102 @@ public:
         }
     }
 
+    // Whether a pattern may begin with `first` followed by `second`, or `first` alone is one. Most symbols of a
+    // title begin no pattern together with the symbol after them: the filter tells those apart without a branch,
+    // from ten bits of each symbol, so that the automaton needs to run only where something may begin.
+    std::uint32_t mayBegin(std::uint16_t first, std::uint16_t second) const {
+        const std::uint32_t bit = (std::uint32_t{first} & 0x3FFu) << 10 | (std::uint32_t{second} & 0x3FFu);
+        return static_cast<std::uint32_t>(m_pairs[bit >> 6] >> (bit & 63)) & 1u;
+    }
+    // Whether `symbol` alone is a pattern: the filter of the last symbol, which has none after it.
+    std::uint32_t isSingle(std::uint16_t symbol) const {
+        return static_cast<std::uint32_t>(m_single[symbol >> 6] >> (symbol & 63)) & 1u;
+    }
+
+    // Fills `marks` with the places of symbols[0, count) that pass the filter and returns how many there are;
+    // `marks` must hold `count` places.
+    std::size_t markBeginnings(const std::uint16_t* symbols, std::size_t count, std::uint32_t* marks) const {
+        std::size_t marked = 0;
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            marks[marked] = static_cast<std::uint32_t>(i);
+            marked += mayBegin(symbols[i], symbols[i + 1]);
+        }
+        if (count > 0) {
+            marks[marked] = static_cast<std::uint32_t>(count - 1);
+            marked += isSingle(symbols[count - 1]);
+        }
+        return marked;
+    }
+
+    // Calls onMatch(pattern, end) for every pattern that ends in symbols[0, count), `end` being the index after
+    // its last symbol; ordered by end, longest first. The automaton runs from each of the `marked` places that
+    // passed the filter, in order. Between them the state is the root: where no pattern begins with a symbol and
+    // the one after it, the state after the second is the one reached from the root, and nothing ends in between.
+    template <typename OnMatch>
+    void scan(const std::uint16_t* symbols, std::size_t count, const std::uint32_t* marks, std::size_t marked,
+              OnMatch&& onMatch) const {
+        std::size_t pos = 0;
+        for (std::size_t m = 0; m < marked; ++m) {
+            if (marks[m] < pos) {
+                continue; // read already by the run from an earlier place
+            }
+            pos = marks[m];
+            State state = kRoot;
+            do {
+                state = step(state, symbols[pos]);
+                ++pos;
+                forEachMatch(state, [&](std::uint32_t pattern) { onMatch(pattern, pos); });
+                if (state - 1 < m_rootChildCount && pos < count && !mayBegin(symbols[pos - 1], symbols[pos])) {
+                    state = kRoot; // a node right below the root whose pair begins nothing
+                }
+            } while (state != kRoot && pos < count);
+        }
+    }
+
 private:
     struct Node {
-        std::uint32_t firstChild = 0; // children are consecutive and sorted by their symbol id
-        std::uint32_t childCount = 0;
+        std::uint32_t firstChild = 0; // children are consecutive and sorted by their symbol
+        std::uint16_t childCount = 0; // at most one per distinct symbol
+        std::uint16_t firstLabel = 0; // the symbol into the first child, which most nodes of a large library have alone
         State fail = kRoot;
         State output = kRoot; // this node if a pattern ends here, else the nearest such node on the failure chain
     };
 
-    State child(State node, std::uint16_t id) const {
+    State child(State node, std::uint16_t symbol) const {
         const Node& n = m_nodes[node];
-        const std::uint16_t* first = m_label.data() + n.firstChild;
-        if (n.childCount <= 1) { // most nodes of a large library have one child
-            return (n.childCount == 1 && *first == id) ? n.firstChild : kRoot;
+        if (n.childCount == 0 || symbol < n.firstLabel) {
+            return kRoot;
         }
-        std::uint32_t low = 0;
+        if (symbol == n.firstLabel) {
+            return n.firstChild;
+        }
+        const std::uint16_t* labels = m_label.data() + n.firstChild;
+        std::uint32_t low = 1;
         std::uint32_t high = n.childCount;
         while (low < high) {
             const std::uint32_t mid = (low + high) / 2;
-            if (first[mid] < id) {
+            if (labels[mid] < symbol) {
                 low = mid + 1;
             } else {
                 high = mid;
             }
         }
-        return (low < n.childCount && first[low] == id) ? n.firstChild + low : kRoot;
+        return (low < n.childCount && labels[low] == symbol) ? n.firstChild + low : kRoot;
     }
 
-    void buildTrie(const std::vector<std::uint16_t>& ids, const std::vector<std::uint32_t>& begins,
-                   const std::vector<std::uint32_t>& patternKey);
+    void buildTrie(const std::vector<std::uint16_t>& ids, const std::vector<std::uint16_t>& symbolOf,
+                   const std::vector<std::uint32_t>& begins, const std::vector<std::uint32_t>& patternKey);
     void buildFailureLinks();
 
-    std::vector<std::uint16_t> m_symbolId; // per symbol, its dense id; 0 for a symbol that no key holds
-    std::vector<State> m_rootChild;        // per symbol id
-    std::vector<Node> m_nodes;             // breadth-first order
-    std::vector<std::uint16_t> m_label;    // per node, the symbol id on the edge into it
-    std::vector<std::uint32_t> m_pattern;  // per node, the pattern that ends here
-    std::vector<State> m_nextOutput;       // per node with a pattern, the next such node on its failure chain
+    std::vector<std::uint64_t> m_pairs; // hashed bits of the first two symbols of every pattern
+    unsigned m_pairShift = 32;
+    std::vector<std::uint64_t> m_single; // per symbol, whether it alone is a pattern
+    std::uint32_t m_rootChildCount = 0;
+    std::vector<State> m_rootChild;       // per symbol
+    std::vector<Node> m_nodes;            // breadth-first order
+    std::vector<std::uint16_t> m_label;   // per node, the symbol on the edge into it
+    std::vector<std::uint32_t> m_pattern; // per node, the pattern that ends here
+    std::vector<State> m_nextOutput;      // per node with a pattern, the next such node on its failure chain
 
     std::vector<std::uint32_t> m_keyBegin; // per pattern, into m_keys; one extra at the end
     std::vector<std::uint32_t> m_keys;

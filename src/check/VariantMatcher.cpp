@@ -77,21 +77,24 @@ void VariantMatcher::find(std::u16string_view title, std::string_view gbkTitle, 
         return;
     }
     mapToGbk(title, gbkTitle, scratch.m_gbkOffset);
-    SymbolAutomaton::State state = SymbolAutomaton::kRoot;
-    for (std::size_t pos = 0; pos < normalized.symbols.size(); ++pos) {
-        state = m_automaton.step(state, normalized.symbols[pos]);
-        m_automaton.forEachMatch(state, [&](std::uint32_t pattern) {
-            const std::size_t start = pos + 1 - m_automaton.lengthOf(pattern);
-            const std::size_t begin = scratch.m_gbkOffset[normalized.from[start]];
-            const std::size_t end = scratch.m_gbkOffset[normalized.to[pos]];
-            for (const std::uint32_t key : m_automaton.keysOf(pattern)) {
-                const Entry& entry = m_entries[key];
-                if (!coveredByExact(scratch, entry, begin, end)) {
-                    scratch.m_variants.push_back({entry.category, entry.index, begin, end});
-                }
-            }
-        });
+    const std::size_t count = normalized.symbols.size();
+    if (scratch.m_candidates.size() < count) {
+        scratch.m_candidates.resize(count);
     }
+    const std::size_t marked =
+        m_automaton.markBeginnings(normalized.symbols.data(), count, scratch.m_candidates.data());
+    m_automaton.scan(normalized.symbols.data(), count, scratch.m_candidates.data(), marked,
+                     [&](std::uint32_t pattern, std::size_t after) {
+                         const std::size_t begin =
+                             scratch.m_gbkOffset[normalized.from[after - m_automaton.lengthOf(pattern)]];
+                         const std::size_t end = scratch.m_gbkOffset[normalized.to[after - 1]];
+                         for (const std::uint32_t key : m_automaton.keysOf(pattern)) {
+                             const Entry& entry = m_entries[key];
+                             if (!coveredByExact(scratch, entry, begin, end)) {
+                                 scratch.m_variants.push_back({entry.category, entry.index, begin, end});
+                             }
+                         }
+                     });
     // Two places of the normalised title can lead back to one span where a conversion changed a text's length.
     std::sort(scratch.m_variants.begin(), scratch.m_variants.end());
     scratch.m_variants.erase(std::unique(scratch.m_variants.begin(), scratch.m_variants.end()),

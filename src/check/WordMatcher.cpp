@@ -49,11 +49,6 @@ WordMatcher::WordMatcher(const WordLibrary& library, const VariantNormalizer* no
         }
     }
     m_automaton.build(symbols, begins);
-    m_wordBytes.resize(m_automaton.patternCount());
-    for (std::uint32_t pattern = 0; pattern < m_wordBytes.size(); ++pattern) {
-        const Entry& entry = m_entries[m_automaton.keysOf(pattern).front()];
-        m_wordBytes[pattern] = static_cast<std::uint32_t>(library[entry.category][entry.index].size());
-    }
     if (normalizer != nullptr) {
         m_variants.emplace(library, *normalizer);
     }
@@ -61,23 +56,42 @@ WordMatcher::WordMatcher(const WordLibrary& library, const VariantNormalizer* no
 
 // Calls onMatch(pattern, startByte) for every word that ends at each character of the title. Reading the title
 // character by character means every word found begins where a character begins.
+// Calls onMatch(pattern, startByte) for every word that ends at each character of the title. Reading the title
+// character by character means every word found begins where a character begins.
 template <typename OnMatch>
-void WordMatcher::scan(std::string_view title, OnMatch&& onMatch) const {
+void WordMatcher::scan(std::string_view title, MatchScratch& scratch, OnMatch&& onMatch) const {
     const auto* bytes = reinterpret_cast<const unsigned char*>(title.data());
     const std::size_t size = title.size();
-    SymbolAutomaton::State state = SymbolAutomaton::kRoot;
-    for (std::size_t pos = 0; pos < size;) {
-        const unsigned byte = bytes[pos];
-        std::uint16_t symbol = static_cast<std::uint16_t>(byte);
-        if (byte - 0x81u < 0x7Eu && pos + 1 < size) {
-            symbol = static_cast<std::uint16_t>(byte << 8 | bytes[pos + 1]);
-            pos += 2;
-        } else {
-            pos += 1;
-        }
-        state = m_automaton.step(state, symbol);
-        m_automaton.forEachMatch(state, [&](std::uint32_t pattern) { onMatch(pattern, pos - m_wordBytes[pattern]); });
+    if (scratch.m_symbols.size() < size + 1) {
+        scratch.m_symbols.resize(size + 1);
+        scratch.m_symbolStart.resize(size + 1);
+        scratch.m_candidates.resize(size + 1);
     }
+    std::uint16_t* const symbols = scratch.m_symbols.data();
+    std::uint32_t* const starts = scratch.m_symbolStart.data();
+    std::uint32_t* const marks = scratch.m_candidates.data();
+    // One pass reads the characters and marks where the automaton has to run.
+    std::size_t count = 0;
+    std::size_t marked = 0;
+    for (std::size_t pos = 0; pos < size; ++count) {
+        const unsigned byte = bytes[pos];
+        const bool pair = byte - 0x81u < 0x7Eu && pos + 1 < size;
+        symbols[count] = static_cast<std::uint16_t>(pair ? (byte << 8 | bytes[pos + 1]) : byte);
+        starts[count] = static_cast<std::uint32_t>(pos);
+        pos += pair ? 2 : 1;
+        if (count > 0) {
+            marks[marked] = static_cast<std::uint32_t>(count - 1);
+            marked += m_automaton.mayBegin(symbols[count - 1], symbols[count]);
+        }
+    }
+    starts[count] = static_cast<std::uint32_t>(size);
+    if (count > 0) {
+        marks[marked] = static_cast<std::uint32_t>(count - 1);
+        marked += m_automaton.isSingle(symbols[count - 1]);
+    }
+    m_automaton.scan(symbols, count, marks, marked, [&](std::uint32_t pattern, std::size_t end) {
+        onMatch(pattern, starts[end - m_automaton.lengthOf(pattern)]);
+    });
 }
 
 void WordMatcher::match(std::string_view title, MatchScratch& scratch) const {
@@ -86,7 +100,7 @@ void WordMatcher::match(std::string_view title, MatchScratch& scratch) const {
         entries.clear();
     }
     scratch.m_foundPatterns.clear();
-    scan(title, [&](std::uint32_t pattern, std::size_t start) {
+    scan(title, scratch, [&](std::uint32_t pattern, std::size_t start) {
         for (const std::uint32_t key : m_automaton.keysOf(pattern)) {
             scratch.m_occurrences.push_back({m_entries[key].category, m_entries[key].index, start});
         }

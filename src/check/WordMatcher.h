@@ -45,12 +45,11 @@ private:
     };
 
     template <typename OnMatch>
-    void scan(std::string_view title, OnMatch&& onMatch) const;
+    void scan(std::string_view title, MatchScratch& scratch, OnMatch&& onMatch) const;
     void record(std::uint32_t key, std::size_t start, MatchScratch& scratch) const;
 
     const WordLibrary& m_library;
-    std::vector<Entry> m_entries;           // one per key of the automaton
-    std::vector<std::uint32_t> m_wordBytes; // per pattern, the length of its word in bytes
+    std::vector<Entry> m_entries; // one per key of the automaton
     SymbolAutomaton m_automaton;
     // Words that end inside a character, which only a damaged library has: searched one by one.
     std::vector<Entry> m_brokenWords;
