@@ -33,7 +33,8 @@ private:
 
     std::vector<VariantFinding> m_variants;
     NormalizedText m_normalized;
-    std::vector<std::uint32_t> m_gbkOffset; // per UTF-16 unit of the title, where its character begins in GBK
+    std::vector<std::uint32_t> m_gbkOffset;   // per UTF-16 unit of the title, where its character begins in GBK
+    std::vector<std::uint32_t> m_nextChanged; // per normalised symbol, the first changed one at or after it
 };
 
 } // namespace qingtan

@@ -85,18 +85,24 @@ void SymbolAutomaton::build(std::span<const std::uint16_t> symbols, std::span<co
     buildFailureLinks();
     m_rootChildCount = m_nodes[kRoot].childCount;
 
-    m_pairs.assign((std::size_t{1} << 20) / 64, 0);
+    // About 32 bits of filter per pattern keep false passes to a few in a hundred; at most 2^22 bits (512 KiB).
+    m_hashBits = 7;
+    while (m_hashBits < 11 && (std::size_t{1} << (2 * m_hashBits)) < patternKey.size() * 32) {
+        ++m_hashBits;
+    }
+    const std::size_t row = std::size_t{1} << m_hashBits; // the bits of one first symbol, whole words
+    m_pairs.assign(row * row / 64, 0);
     m_single.assign(0x10000 / 64, 0);
     for (const std::uint32_t key : patternKey) {
-        const std::uint32_t first = symbols[begins[key]] & 0x3FFu;
+        const std::uint16_t first = symbols[begins[key]];
         if (begins[key + 1] - begins[key] == 1) {
-            const std::uint16_t symbol = symbols[begins[key]];
-            m_single[symbol >> 6] |= std::uint64_t{1} << (symbol & 63);
+            m_single[first >> 6] |= std::uint64_t{1} << (first & 63);
             // Whatever follows a one-symbol pattern, the scan must stop there.
-            std::fill_n(m_pairs.begin() + (first << 10) / 64, 1024 / 64, ~std::uint64_t{0});
+            std::fill_n(m_pairs.begin() + static_cast<std::ptrdiff_t>(filterHash(first) * row / 64), row / 64,
+                        ~std::uint64_t{0});
             continue;
         }
-        const std::uint32_t bit = first << 10 | (symbols[begins[key] + 1] & 0x3FFu);
+        const std::uint32_t bit = filterHash(first) << m_hashBits | filterHash(symbols[begins[key] + 1]);
         m_pairs[bit >> 6] |= std::uint64_t{1} << (bit & 63);
     }
 }

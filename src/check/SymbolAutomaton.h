@@ -52,10 +52,10 @@ public:
     }
 
     // Whether a pattern may begin with `first` followed by `second`, or `first` alone is one. Most symbols of a
-    // title begin no pattern together with the symbol after them: the filter tells those apart without a branch,
-    // from ten bits of each symbol, so that the automaton needs to run only where something may begin.
+    // title begin no pattern together with the symbol after them: the filter, a bit per pair of hashed symbols,
+    // tells those apart without a branch, so that the automaton needs to run only where something may begin.
     std::uint32_t mayBegin(std::uint16_t first, std::uint16_t second) const {
-        const std::uint32_t bit = (std::uint32_t{first} & 0x3FFu) << 10 | (std::uint32_t{second} & 0x3FFu);
+        const std::uint32_t bit = filterHash(first) << m_hashBits | filterHash(second);
         return static_cast<std::uint32_t>(m_pairs[bit >> 6] >> (bit & 63)) & 1u;
     }
     // Whether `symbol` alone is a pattern: the filter of the last symbol, which has none after it.
@@ -112,6 +112,10 @@ private:
         State output = kRoot; // this node if a pattern ends here, else the nearest such node on the failure chain
     };
 
+    std::uint32_t filterHash(std::uint16_t symbol) const {
+        return (std::uint32_t{symbol} * 0x9E3779B1u) >> (32 - m_hashBits); // Fibonacci hashing
+    }
+
     State child(State node, std::uint16_t symbol) const {
         const Node& n = m_nodes[node];
         if (n.childCount == 0 || symbol < n.firstLabel) {
@@ -138,7 +142,8 @@ private:
                    const std::vector<std::uint32_t>& begins, const std::vector<std::uint32_t>& patternKey);
     void buildFailureLinks();
 
-    std::vector<std::uint64_t> m_pairs; // hashed bits of the first two symbols of every pattern
+    std::vector<std::uint64_t> m_pairs; // per pair of hashed symbols, whether a pattern may begin with it
+    unsigned m_hashBits = 7;
     unsigned m_pairShift = 32;
     std::vector<std::uint64_t> m_single; // per symbol, whether it alone is a pattern
     std::uint32_t m_rootChildCount = 0;

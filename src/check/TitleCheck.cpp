@@ -18,7 +18,9 @@ bool RunCheck(CheckState& state, const WordMatcher& matcher, std::u16string_view
     const auto checked = [&selection](Category category) {
         return selection.checkAll || selection.ticked[IndexOf(category)];
     };
-    MatchScratch scratch;
+    // Working memory kept per thread, so that checking a title allocates nothing for matching once a title as long
+    // has been checked.
+    thread_local MatchScratch scratch;
     matcher.match(state.currentTitle, scratch);
     for (const WordOccurrence& occurrence : scratch.occurrences()) {
         if (checked(occurrence.category)) {

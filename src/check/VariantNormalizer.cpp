@@ -37,15 +37,6 @@ bool isSeparatorCategory(std::int8_t category) {
     }
 }
 
-void appendUtf16(std::vector<std::uint16_t>& out, char32_t c) {
-    if (c < 0x10000) {
-        out.push_back(static_cast<std::uint16_t>(c));
-    } else {
-        out.push_back(static_cast<std::uint16_t>(0xD7C0 + (c >> 10)));
-        out.push_back(static_cast<std::uint16_t>(0xDC00 | (c & 0x3FF)));
-    }
-}
-
 } // namespace
 
 VariantNormalizer::Kind VariantNormalizer::KindOf(char32_t codePoint) {
@@ -95,62 +86,103 @@ char32_t VariantNormalizer::fold(char32_t codePoint) const {
     return Fold(codePoint);
 }
 
+namespace {
+
+template <typename T>
+T* atLeast(std::vector<T>& v, std::size_t size) {
+    if (v.size() < size) {
+        v.resize(size);
+    }
+    return v.data();
+}
+
+} // namespace
+
 void VariantNormalizer::normalize(std::u16string_view text, NormalizedText& out) const {
     text = text.substr(0, text.find(u'\0'));
-    out.symbols.clear();
-    out.from.clear();
-    out.to.clear();
-    out.codePoints.clear();
-    out.unitOf.clear();
-    for (std::size_t i = 0; i < text.size();) {
+    if (out.codePoints.size() < text.size()) {
+        out.codePoints.resize(text.size());
+    }
+    char32_t* const codePoints = out.codePoints.data();
+    std::uint32_t* const unitOf = atLeast(out.unitOf, text.size() + 1);
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
         char32_t c = text[i];
         std::size_t units = 1;
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
-            units = 2;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = kReplacement; // a lone surrogate, "?" in code page 936
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+                units = 2;
+            } else {
+                c = kReplacement; // a lone surrogate, "?" in code page 936
+            }
         }
-        out.codePoints += c;
-        out.unitOf.push_back(static_cast<std::uint32_t>(i));
+        codePoints[count] = c;
+        unitOf[count] = static_cast<std::uint32_t>(i);
         i += units;
     }
-    out.unitOf.push_back(static_cast<std::uint32_t>(text.size()));
+    unitOf[count] = static_cast<std::uint32_t>(text.size());
 
-    const bool converted = m_traditional != nullptr && m_traditional->convert(out.codePoints, out.converted);
-    const std::size_t count = converted ? out.converted.size() : out.codePoints.size();
+    const bool converted =
+        m_traditional != nullptr && m_traditional->convert(std::u32string_view(codePoints, count), out.converted);
+    const std::size_t characters = converted ? out.converted.size() : count;
+    // A character gives at most two units, and a break may come before it.
+    std::uint16_t* const symbols = atLeast(out.symbols, 3 * characters);
+    std::uint32_t* const from = atLeast(out.from, 3 * characters);
+    std::uint32_t* const to = atLeast(out.to, 3 * characters);
+    std::uint8_t* const changed = atLeast(out.changed, 3 * characters);
+    std::size_t length = 0;
 
     bool wordSeen = false;
     std::size_t separators = 0; // since the last character of a word
+    bool separated = false;     // by anything, joining marks too
     Kind previous = Kind::Word;
     bool flagHalf = false; // a regional indicator that waits for its partner
-    for (std::size_t k = 0; k < count; ++k) {
-        const char32_t c = converted ? out.converted[k].codePoint : out.codePoints[k];
-        const std::uint32_t first = converted ? out.converted[k].first : static_cast<std::uint32_t>(k);
-        const std::uint32_t last = converted ? out.converted[k].last : static_cast<std::uint32_t>(k + 1);
+    for (std::size_t k = 0; k < characters; ++k) {
+        const char32_t c = converted ? out.converted[k].codePoint : codePoints[k];
         const Kind kind = kindOf(c);
         if (kind == Kind::Word) {
+            const std::uint32_t begin = unitOf[converted ? out.converted[k].first : k];
+            const std::uint32_t end = unitOf[converted ? out.converted[k].last : k + 1];
             if (wordSeen && separators > kMostSeparators) {
-                out.symbols.push_back(kBreak);
-                out.from.push_back(out.unitOf[first]);
-                out.to.push_back(out.unitOf[first]);
+                symbols[length] = kBreak;
+                from[length] = begin;
+                changed[length] = 1;
+                to[length++] = begin;
             }
-            appendUtf16(out.symbols, fold(c));
-            out.from.resize(out.symbols.size(), out.unitOf[first]);
-            out.to.resize(out.symbols.size(), out.unitOf[last]);
+            const char32_t folded = fold(c);
+            const bool convertedHere = converted && (out.converted[k].last - out.converted[k].first != 1 ||
+                                                     c != codePoints[out.converted[k].first]);
+            const std::uint8_t isChanged = (convertedHere || folded != c || separated) ? 1 : 0;
+            if (folded < 0x10000) {
+                symbols[length] = static_cast<std::uint16_t>(folded);
+                from[length] = begin;
+                changed[length] = isChanged;
+                to[length++] = end;
+            } else {
+                symbols[length] = static_cast<std::uint16_t>(0xD7C0 + (folded >> 10));
+                symbols[length + 1] = static_cast<std::uint16_t>(0xDC00 | (folded & 0x3FF));
+                from[length] = from[length + 1] = begin;
+                to[length] = to[length + 1] = end;
+                changed[length] = changed[length + 1] = isChanged;
+                length += 2;
+            }
             wordSeen = true;
             separators = 0;
+            separated = false;
             flagHalf = false;
         } else {
             const bool joins = kind == Kind::JoiningSeparator || kind == Kind::ZeroWidthJoiner ||
                                previous == Kind::ZeroWidthJoiner || (kind == Kind::RegionalIndicator && flagHalf);
             flagHalf = kind == Kind::RegionalIndicator && !flagHalf;
+            separated = true;
             if (!joins) {
                 ++separators;
             }
         }
         previous = kind;
     }
+    out.length = length;
 }
 
 } // namespace qingtan

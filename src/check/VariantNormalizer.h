@@ -10,13 +10,19 @@
 namespace qingtan {
 
 // A text brought to the form in which variants of a word look alike, each symbol traced back to the original.
+// The text is the first `length` members of symbols, from and to: the vectors keep their size from text to text, so
+// that normalising allocates nothing once they have grown.
 struct NormalizedText {
+    std::size_t length = 0;
     std::vector<std::uint16_t> symbols; // UTF-16 units of the normalised characters; kBreak for a long separator run
     std::vector<std::uint32_t> from;    // per symbol, the UTF-16 index where its original character begins
     std::vector<std::uint32_t> to;      // per symbol, the UTF-16 index one past where it ends
+    // Per symbol, 1 where normalising changed the text: its character was converted or folded, or separators stood
+    // between it and the character before.
+    std::vector<std::uint8_t> changed;
 
-    // Working memory, kept so that normalising the next text allocates nothing once it has grown.
-    std::u32string codePoints;
+    std::u32string codePoints; // working memory
+
     std::vector<std::uint32_t> unitOf; // per code point (and one past the last), its UTF-16 index
     std::vector<ConvertedCharacter> converted;
 };
