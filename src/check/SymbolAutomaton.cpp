@@ -92,17 +92,18 @@ void SymbolAutomaton::build(std::span<const std::uint16_t> symbols, std::span<co
     }
     const std::size_t row = std::size_t{1} << m_hashBits; // the bits of one first symbol, whole words
     m_pairs.assign(row * row / 64, 0);
+    const PairFilter filter = pairFilter();
     m_single.assign(0x10000 / 64, 0);
     for (const std::uint32_t key : patternKey) {
         const std::uint16_t first = symbols[begins[key]];
         if (begins[key + 1] - begins[key] == 1) {
             m_single[first >> 6] |= std::uint64_t{1} << (first & 63);
             // Whatever follows a one-symbol pattern, the scan must stop there.
-            std::fill_n(m_pairs.begin() + static_cast<std::ptrdiff_t>(filterHash(first) * row / 64), row / 64,
+            std::fill_n(m_pairs.begin() + static_cast<std::ptrdiff_t>(filter.hash(first) * row / 64), row / 64,
                         ~std::uint64_t{0});
             continue;
         }
-        const std::uint32_t bit = filterHash(first) << m_hashBits | filterHash(symbols[begins[key] + 1]);
+        const std::uint32_t bit = filter.hash(first) << m_hashBits | filter.hash(symbols[begins[key] + 1]);
         m_pairs[bit >> 6] |= std::uint64_t{1} << (bit & 63);
     }
 }

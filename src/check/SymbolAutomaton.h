@@ -51,12 +51,26 @@ public:
         }
     }
 
-    // Whether a pattern may begin with `first` followed by `second`, or `first` alone is one. Most symbols of a
+    // Whether a pattern may begin with a symbol followed by another, or the first alone is one. Most symbols of a
     // title begin no pattern together with the symbol after them: the filter, a bit per pair of hashed symbols,
     // tells those apart without a branch, so that the automaton needs to run only where something may begin.
+    // A copy, so that a scan keeps it in registers.
+    struct PairFilter {
+        const std::uint64_t* bits;
+        unsigned hashBits;
+
+        std::uint32_t hash(std::uint16_t symbol) const {
+            return (std::uint32_t{symbol} * 0x9E3779B1u) >> (32 - hashBits); // Fibonacci hashing
+        }
+        std::uint32_t mayBegin(std::uint32_t firstHash, std::uint32_t secondHash) const {
+            const std::uint32_t bit = firstHash << hashBits | secondHash;
+            return static_cast<std::uint32_t>(bits[bit >> 6] >> (bit & 63)) & 1u;
+        }
+    };
+    PairFilter pairFilter() const { return {m_pairs.data(), m_hashBits}; }
     std::uint32_t mayBegin(std::uint16_t first, std::uint16_t second) const {
-        const std::uint32_t bit = filterHash(first) << m_hashBits | filterHash(second);
-        return static_cast<std::uint32_t>(m_pairs[bit >> 6] >> (bit & 63)) & 1u;
+        const PairFilter filter = pairFilter();
+        return filter.mayBegin(filter.hash(first), filter.hash(second));
     }
     // Whether `symbol` alone is a pattern: the filter of the last symbol, which has none after it.
     std::uint32_t isSingle(std::uint16_t symbol) const {
@@ -66,10 +80,14 @@ public:
     // Fills `marks` with the places of symbols[0, count) that pass the filter and returns how many there are;
     // `marks` must hold `count` places.
     std::size_t markBeginnings(const std::uint16_t* symbols, std::size_t count, std::uint32_t* marks) const {
+        const PairFilter filter = pairFilter();
         std::size_t marked = 0;
+        std::uint32_t hash = count > 0 ? filter.hash(symbols[0]) : 0;
         for (std::size_t i = 0; i + 1 < count; ++i) {
+            const std::uint32_t next = filter.hash(symbols[i + 1]);
             marks[marked] = static_cast<std::uint32_t>(i);
-            marked += mayBegin(symbols[i], symbols[i + 1]);
+            marked += filter.mayBegin(hash, next);
+            hash = next;
         }
         if (count > 0) {
             marks[marked] = static_cast<std::uint32_t>(count - 1);
@@ -111,10 +129,6 @@ private:
         State fail = kRoot;
         State output = kRoot; // this node if a pattern ends here, else the nearest such node on the failure chain
     };
-
-    std::uint32_t filterHash(std::uint16_t symbol) const {
-        return (std::uint32_t{symbol} * 0x9E3779B1u) >> (32 - m_hashBits); // Fibonacci hashing
-    }
 
     State child(State node, std::uint16_t symbol) const {
         const Node& n = m_nodes[node];

@@ -33,10 +33,10 @@ public:
     // the conversion would not change the text.
     bool convert(std::u32string_view text, std::vector<ConvertedCharacter>& out) const;
 
+private:
     // The conversion of a whole text by OpenCC itself, without the shortcuts of convert().
     void convertWithOpenCC(std::u32string_view text, std::vector<ConvertedCharacter>& out) const;
 
-private:
     struct OpenCC;
     explicit TraditionalToSimplified(std::unique_ptr<OpenCC> openCC);
     void readDictionaries();

@@ -43,12 +43,12 @@ public:
     // Normalises `text` up to its first NUL into `out`.
     void normalize(std::u16string_view text, NormalizedText& out) const;
 
+private:
     // What the rules make of one character, for the table and for characters beyond it.
     enum class Kind : std::uint8_t { Word, Separator, JoiningSeparator, ZeroWidthJoiner, RegionalIndicator };
     static Kind KindOf(char32_t codePoint);
     static char32_t Fold(char32_t codePoint);
 
-private:
     Kind kindOf(char32_t codePoint) const;
     char32_t fold(char32_t codePoint) const;
 

@@ -71,18 +71,23 @@ void WordMatcher::scan(std::string_view title, MatchScratch& scratch, OnMatch&& 
     std::uint32_t* const starts = scratch.m_symbolStart.data();
     std::uint32_t* const marks = scratch.m_candidates.data();
     // One pass reads the characters and marks where the automaton has to run.
+    const SymbolAutomaton::PairFilter filter = m_automaton.pairFilter();
     std::size_t count = 0;
     std::size_t marked = 0;
+    std::uint32_t previousHash = 0;
     for (std::size_t pos = 0; pos < size; ++count) {
         const unsigned byte = bytes[pos];
         const bool pair = byte - 0x81u < 0x7Eu && pos + 1 < size;
-        symbols[count] = static_cast<std::uint16_t>(pair ? (byte << 8 | bytes[pos + 1]) : byte);
+        const auto symbol = static_cast<std::uint16_t>(pair ? (byte << 8 | bytes[pos + 1]) : byte);
+        symbols[count] = symbol;
         starts[count] = static_cast<std::uint32_t>(pos);
         pos += pair ? 2 : 1;
+        const std::uint32_t hash = filter.hash(symbol);
         if (count > 0) {
             marks[marked] = static_cast<std::uint32_t>(count - 1);
-            marked += m_automaton.mayBegin(symbols[count - 1], symbols[count]);
+            marked += filter.mayBegin(previousHash, hash);
         }
+        previousHash = hash;
     }
     starts[count] = static_cast<std::uint32_t>(size);
     if (count > 0) {
