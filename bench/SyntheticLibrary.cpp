@@ -1,5 +1,7 @@
 #include "SyntheticLibrary.h"
 
+#include <map>
+
 namespace qingtan::bench {
 
 // A character of the GB2312 hanzi block: lead byte B0-F7, trail byte A1-FE.
@@ -64,6 +66,19 @@ AnsiText SyntheticData::libraryFile(std::size_t bytes) {
         file += line + "|<\r\n";
     }
     return file;
+}
+
+const WordLibrary& CachedLibrary(std::size_t words) {
+    static std::map<std::size_t, WordLibrary> libraries;
+    auto it = libraries.find(words);
+    if (it == libraries.end()) {
+        it = libraries.emplace(words, SyntheticData(static_cast<std::uint32_t>(words)).library(words)).first;
+    }
+    return it->second;
+}
+
+std::vector<AnsiText> TitlesFor(const WordLibrary& library, std::size_t count, std::size_t characters) {
+    return SyntheticData(static_cast<std::uint32_t>(characters)).titles(library, count, characters);
 }
 
 } // namespace qingtan::bench

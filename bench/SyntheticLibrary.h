@@ -28,4 +28,10 @@ private:
     std::mt19937 m_random;
 };
 
+// The library of `words` words, made once per size with the same seed whatever the order of the benchmarks.
+const WordLibrary& CachedLibrary(std::size_t words);
+
+// `count` titles of `characters` characters for `library`, the same for the same arguments.
+std::vector<AnsiText> TitlesFor(const WordLibrary& library, std::size_t count, std::size_t characters);
+
 } // namespace qingtan::bench

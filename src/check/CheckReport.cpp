@@ -28,6 +28,7 @@ void ResetCheckState(CheckState& state) {
     state.currentTitle.clear();
     state.checkReport.clear();
     state.occurrences.clear();
+    state.variants.clear();
 }
 
 } // namespace qingtan

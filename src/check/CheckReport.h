@@ -8,7 +8,7 @@ namespace qingtan {
 // the completion text in black.
 void ComposeReport(CheckState& state, const CategoryTicks& ticked, const ShowStatusFn& showStatus);
 
-// Empties the finding sets, currentTitle and checkReport.
+// Empties the finding sets, currentTitle and checkReport, and the occurrences and variants they came with.
 void ResetCheckState(CheckState& state);
 
 } // namespace qingtan

@@ -2,6 +2,7 @@
 
 #include "Category.h"
 #include "TextTypes.h"
+#include "VariantFinding.h"
 #include "WordOccurrence.h"
 
 #include <array>
@@ -18,6 +19,9 @@ struct CheckState {
     // Every place where a word of a checked category stands in currentTitle: the one match that the finding sets,
     // the JSON output and the window's highlights all come from.
     std::vector<WordOccurrence> occurrences;
+    // The words of the checked categories found written as variants, none where the exact word stands; only with a
+    // matcher built to find them. They change neither the finding sets nor the report.
+    std::vector<VariantFinding> variants;
 
     AnsiText& findingSet(Category category) { return findingSets[IndexOf(category)]; }
     const AnsiText& findingSet(Category category) const { return findingSets[IndexOf(category)]; }

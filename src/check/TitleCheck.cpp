@@ -18,15 +18,26 @@ bool RunCheck(CheckState& state, const WordMatcher& matcher, std::u16string_view
     const auto checked = [&selection](Category category) {
         return selection.checkAll || selection.ticked[IndexOf(category)];
     };
-    for (const WordOccurrence& occurrence : matcher.occurrences(state.currentTitle)) {
+    // Working memory kept per thread, so that checking a title allocates nothing for matching once a title as long
+    // has been checked.
+    thread_local MatchScratch scratch;
+    matcher.match(state.currentTitle, scratch);
+    for (const WordOccurrence& occurrence : scratch.occurrences()) {
         if (checked(occurrence.category)) {
             state.occurrences.push_back(occurrence);
         }
     }
-    const TitleMatches matches = FoundEntries(state.occurrences);
+    if (matcher.findsVariants()) {
+        matcher.findVariants(title, state.currentTitle, scratch);
+        for (const VariantFinding& variant : scratch.variants()) {
+            if (checked(variant.category)) {
+                state.variants.push_back(variant);
+            }
+        }
+    }
     for (const Category category : kAllCategories) {
         if (checked(category)) {
-            MatchCategory(state, matcher, matches, category);
+            MatchCategory(state, matcher, scratch.found(), category);
         }
     }
     return true;

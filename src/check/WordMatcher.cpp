@@ -5,162 +5,159 @@
 #include <algorithm>
 
 namespace qingtan {
-namespace {
 
-// Character starts of the title: a byte of 0x80 or more begins a two-byte character.
-std::vector<char> characterStarts(std::string_view title) {
-    std::vector<char> starts(title.size(), 0);
-    for (std::size_t pos = 0; pos < title.size(); pos += CharacterLength(title, pos)) {
-        starts[pos] = 1;
+WordMatcher::WordMatcher(const WordLibrary& library, const VariantNormalizer* normalizer) : m_library(library) {
+    // Each word as a sequence of symbols, one per GBK character: a lead byte and its trail byte make one symbol,
+    // any other byte one of its own, as in titles.
+    std::vector<std::uint16_t> symbols;
+    std::vector<std::uint32_t> begins{0};
+    std::size_t bytes = 0;
+    for (const WordList& words : library.lists) {
+        for (const AnsiText& word : words) {
+            bytes += word.size();
+        }
     }
-    return starts;
-}
-
-} // namespace
-
-WordMatcher::WordMatcher(const WordLibrary& library) : m_library(library) {
-    // Every non-empty list entry, then sorted by its word: equal words stand together, each run in list order
-    // (the sort is stable), and the runs come in the order the trie is built in.
-    std::vector<Entry> entries;
+    symbols.reserve(bytes);
     for (const Category category : kAllCategories) {
         const WordList& words = library[category];
         for (std::size_t index = 0; index < words.size(); ++index) {
-            if (!words[index].empty()) { // an empty word never matches
-                entries.push_back({category, static_cast<std::uint32_t>(index)});
+            const std::string_view word = words[index];
+            if (word.empty()) { // an empty word never matches
+                continue;
             }
-        }
-    }
-    const auto word = [&library](const Entry& entry) -> std::string_view {
-        return library[entry.category][entry.index];
-    };
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&word](const Entry& a, const Entry& b) { return word(a) < word(b); });
-
-    std::vector<std::string_view> patterns;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (i == 0 || word(entries[i]) != word(entries[i - 1])) {
-            patterns.push_back(word(entries[i]));
-            m_entryBegin.push_back(static_cast<std::uint32_t>(i));
-        }
-    }
-    m_entryBegin.push_back(static_cast<std::uint32_t>(entries.size()));
-    m_entries = std::move(entries);
-
-    buildTrie(patterns);
-    buildFailureLinks();
-}
-
-// Builds the trie level by level from the sorted distinct words: the words below a node form one consecutive range,
-// and its children split that range by the byte at the node's depth, so each node's children get consecutive ids.
-void WordMatcher::buildTrie(const std::vector<std::string_view>& patterns) {
-    struct Pending {
-        NodeId node;
-        std::size_t begin;
-        std::size_t end;
-    };
-    auto addNode = [this](unsigned char label, std::uint32_t depth) {
-        m_firstChild.push_back(0);
-        m_childCount.push_back(0);
-        m_label.push_back(label);
-        m_depth.push_back(depth);
-        m_pattern.push_back(kNoPattern);
-        return static_cast<NodeId>(m_label.size() - 1);
-    };
-    addNode(0, 0);
-
-    std::vector<Pending> level{{kRoot, 0, patterns.size()}};
-    std::vector<Pending> next;
-    for (std::uint32_t depth = 0; !level.empty(); ++depth) {
-        next.clear();
-        for (const Pending& pending : level) {
-            std::size_t i = pending.begin;
-            // Sorted order puts the word that ends here first in its range.
-            if (i < pending.end && patterns[i].size() == depth) {
-                m_pattern[pending.node] = static_cast<std::uint32_t>(i);
-                ++i;
-            }
-            m_firstChild[pending.node] = static_cast<NodeId>(m_label.size());
-            while (i < pending.end) {
-                const unsigned char byte = static_cast<unsigned char>(patterns[i][depth]);
-                std::size_t groupEnd = i + 1;
-                while (groupEnd < pending.end && static_cast<unsigned char>(patterns[groupEnd][depth]) == byte) {
-                    ++groupEnd;
+            const std::size_t mark = symbols.size();
+            std::size_t pos = 0;
+            while (pos < word.size() && !(IsLeadByte(word[pos]) && pos + 1 == word.size())) {
+                const auto byte = static_cast<unsigned char>(word[pos]);
+                if (IsLeadByte(word[pos])) {
+                    symbols.push_back(
+                        static_cast<std::uint16_t>(byte << 8 | static_cast<unsigned char>(word[pos + 1])));
+                    pos += 2;
+                } else {
+                    symbols.push_back(byte);
+                    pos += 1;
                 }
-                next.push_back({addNode(byte, depth + 1), i, groupEnd});
-                ++m_childCount[pending.node];
-                i = groupEnd;
             }
-        }
-        std::swap(level, next);
-    }
-    for (NodeId c = m_firstChild[kRoot]; c < m_firstChild[kRoot] + m_childCount[kRoot]; ++c) {
-        m_rootChild[m_label[c]] = c;
-    }
-}
-
-WordMatcher::NodeId WordMatcher::child(NodeId node, unsigned char byte) const {
-    if (node == kRoot) {
-        return m_rootChild[byte];
-    }
-    const NodeId firstChild = m_firstChild[node];
-    if (m_childCount[node] == 1) { // most nodes of a large library have one child
-        return m_label[firstChild] == byte ? firstChild : kRoot;
-    }
-    const auto first = m_label.begin() + firstChild;
-    const auto last = first + m_childCount[node];
-    const auto hit = std::lower_bound(first, last, byte);
-    return (hit != last && *hit == byte) ? static_cast<NodeId>(hit - m_label.begin()) : kRoot;
-}
-
-// Breadth-first ids mean every node's failure target, being shallower, is finished before the node itself.
-void WordMatcher::buildFailureLinks() {
-    m_fail.assign(m_label.size(), kRoot);
-    m_outputLink.assign(m_label.size(), kRoot);
-    for (NodeId node = 1; node < m_label.size(); ++node) {
-        for (NodeId c = m_firstChild[node]; c < m_firstChild[node] + m_childCount[node]; ++c) {
-            NodeId fallback = m_fail[node];
-            NodeId target = child(fallback, m_label[c]);
-            while (target == kRoot && fallback != kRoot) {
-                fallback = m_fail[fallback];
-                target = child(fallback, m_label[c]);
+            const Entry entry{category, static_cast<std::uint32_t>(index)};
+            if (pos < word.size()) {
+                m_brokenWords.push_back(entry);
+                symbols.resize(mark);
+                continue;
             }
-            m_fail[c] = target;
-            m_outputLink[c] = m_pattern[target] != kNoPattern ? target : m_outputLink[target];
+            begins.push_back(static_cast<std::uint32_t>(symbols.size()));
+            m_entries.push_back(entry);
         }
     }
+    m_automaton.build(symbols, begins);
+    if (normalizer != nullptr) {
+        m_variants.emplace(library, *normalizer);
+    }
 }
 
-// Calls onMatch(pattern, startByte) for every word that ends at each byte and begins at a character start.
+// Calls onMatch(pattern, startByte) for every word that ends at each character of the title. Reading the title
+// character by character means every word found begins where a character begins.
+// Calls onMatch(pattern, startByte) for every word that ends at each character of the title. Reading the title
+// character by character means every word found begins where a character begins.
 template <typename OnMatch>
-void WordMatcher::scan(std::string_view title, OnMatch&& onMatch) const {
-    const std::vector<char> starts = characterStarts(title);
-    NodeId state = kRoot;
-    for (std::size_t pos = 0; pos < title.size(); ++pos) {
-        const unsigned char byte = static_cast<unsigned char>(title[pos]);
-        NodeId next = child(state, byte);
-        while (next == kRoot && state != kRoot) {
-            state = m_fail[state];
-            next = child(state, byte);
+void WordMatcher::scan(std::string_view title, MatchScratch& scratch, OnMatch&& onMatch) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(title.data());
+    const std::size_t size = title.size();
+    if (scratch.m_symbols.size() < size + 1) {
+        scratch.m_symbols.resize(size + 1);
+        scratch.m_symbolStart.resize(size + 1);
+        scratch.m_candidates.resize(size + 1);
+    }
+    std::uint16_t* const symbols = scratch.m_symbols.data();
+    std::uint32_t* const starts = scratch.m_symbolStart.data();
+    std::uint32_t* const marks = scratch.m_candidates.data();
+    // One pass reads the characters and marks where the automaton has to run.
+    const SymbolAutomaton::PairFilter filter = m_automaton.pairFilter();
+    std::size_t count = 0;
+    std::size_t marked = 0;
+    std::uint32_t previousHash = 0;
+    for (std::size_t pos = 0; pos < size; ++count) {
+        const unsigned byte = bytes[pos];
+        const bool pair = byte - 0x81u < 0x7Eu && pos + 1 < size;
+        const auto symbol = static_cast<std::uint16_t>(pair ? (byte << 8 | bytes[pos + 1]) : byte);
+        symbols[count] = symbol;
+        starts[count] = static_cast<std::uint32_t>(pos);
+        pos += pair ? 2 : 1;
+        const std::uint32_t hash = filter.hash(symbol);
+        if (count > 0) {
+            marks[marked] = static_cast<std::uint32_t>(count - 1);
+            marked += filter.mayBegin(previousHash, hash);
         }
-        state = next;
-        for (NodeId out = m_pattern[state] != kNoPattern ? state : m_outputLink[state]; out != kRoot;
-             out = m_outputLink[out]) {
-            const std::size_t start = pos + 1 - m_depth[out];
-            if (starts[start]) {
-                onMatch(m_pattern[out], start);
+        previousHash = hash;
+    }
+    starts[count] = static_cast<std::uint32_t>(size);
+    if (count > 0) {
+        marks[marked] = static_cast<std::uint32_t>(count - 1);
+        marked += m_automaton.isSingle(symbols[count - 1]);
+    }
+    m_automaton.scan(symbols, count, marks, marked, [&](std::uint32_t pattern, std::size_t end) {
+        onMatch(pattern, starts[end - m_automaton.lengthOf(pattern)]);
+    });
+}
+
+void WordMatcher::match(std::string_view title, MatchScratch& scratch) const {
+    scratch.m_occurrences.clear();
+    for (auto& entries : scratch.m_found) {
+        entries.clear();
+    }
+    scratch.m_foundPatterns.clear();
+    scan(title, scratch, [&](std::uint32_t pattern, std::size_t start) {
+        for (const std::uint32_t key : m_automaton.keysOf(pattern)) {
+            scratch.m_occurrences.push_back({m_entries[key].category, m_entries[key].index, start});
+        }
+        scratch.m_foundPatterns.push_back(pattern);
+    });
+    // A title holds few words, so sorting what it holds is cheaper than marking what the library holds.
+    std::sort(scratch.m_foundPatterns.begin(), scratch.m_foundPatterns.end());
+    const auto last = std::unique(scratch.m_foundPatterns.begin(), scratch.m_foundPatterns.end());
+    for (auto pattern = scratch.m_foundPatterns.begin(); pattern != last; ++pattern) {
+        for (const std::uint32_t key : m_automaton.keysOf(*pattern)) {
+            scratch.m_found[IndexOf(m_entries[key].category)].push_back(m_entries[key].index);
+        }
+    }
+
+    if (!m_brokenWords.empty()) {
+        const std::size_t scanned = scratch.m_occurrences.size();
+        for (const Entry& entry : m_brokenWords) {
+            const std::string_view word = m_library[entry.category][entry.index];
+            const std::size_t before = scratch.m_occurrences.size();
+            for (std::size_t at = FindAtCharacterStart(title, word); at != std::string_view::npos;
+                 at = FindAtCharacterStart(title, word, at + CharacterLength(title, at))) {
+                scratch.m_occurrences.push_back({entry.category, entry.index, at});
+            }
+            if (scratch.m_occurrences.size() != before) {
+                scratch.m_found[IndexOf(entry.category)].push_back(entry.index);
             }
         }
+        if (scratch.m_occurrences.size() != scanned) {
+            std::stable_sort(scratch.m_occurrences.begin(), scratch.m_occurrences.end(),
+                             [this](const WordOccurrence& a, const WordOccurrence& b) {
+                                 return a.byteOffset + m_library[a.category][a.entry].size() <
+                                        b.byteOffset + m_library[b.category][b.entry].size();
+                             });
+        }
+    }
+    for (auto& entries : scratch.m_found) {
+        std::sort(entries.begin(), entries.end());
     }
 }
 
 std::vector<WordOccurrence> WordMatcher::occurrences(std::string_view title) const {
-    std::vector<WordOccurrence> result;
-    scan(title, [&](std::uint32_t pattern, std::size_t start) {
-        for (std::uint32_t e = m_entryBegin[pattern]; e < m_entryBegin[pattern + 1]; ++e) {
-            result.push_back({m_entries[e].category, m_entries[e].index, start});
-        }
-    });
-    return result;
+    MatchScratch scratch;
+    match(title, scratch);
+    return std::move(scratch.m_occurrences);
+}
+
+void WordMatcher::findVariants(std::u16string_view title, std::string_view gbkTitle, MatchScratch& scratch) const {
+    if (m_variants) {
+        m_variants->find(title, gbkTitle, scratch);
+    } else {
+        scratch.m_variants.clear();
+    }
 }
 
 TitleMatches FoundEntries(const std::vector<WordOccurrence>& occurrences) {

@@ -1,22 +1,27 @@
 #pragma once
 
+#include "MatchScratch.h"
+#include "SymbolAutomaton.h"
+#include "VariantMatcher.h"
+#include "VariantNormalizer.h"
 #include "WordLibrary.h"
 #include "WordOccurrence.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 namespace qingtan {
 
 // Finds the words of a loaded library in titles with one pass over the title, whatever the size of the library
-// (an Aho-Corasick automaton over the GBK bytes). A word counts only where it begins at a character of the title.
-// The library must outlive the matcher.
+// (an Aho-Corasick automaton over the title's GBK characters). A word counts only where it begins at a character of
+// the title. Built with a normaliser, it also finds the words' variants. The library and the normaliser must
+// outlive the matcher.
 class WordMatcher {
 public:
-    explicit WordMatcher(const WordLibrary& library);
+    explicit WordMatcher(const WordLibrary& library, const VariantNormalizer* normalizer = nullptr);
 
     const WordLibrary& library() const { return m_library; }
 
@@ -24,37 +29,31 @@ public:
     // categories, or twice in one list, is listed once per entry.
     std::vector<WordOccurrence> occurrences(std::string_view title) const;
 
-private:
-    using NodeId = std::uint32_t;
-    static constexpr NodeId kRoot = 0;
-    static constexpr std::uint32_t kNoPattern = UINT32_MAX;
+    // The same occurrences, and the entries found, into `scratch`; allocates nothing once the scratch has grown.
+    void match(std::string_view title, MatchScratch& scratch) const;
 
+    bool findsVariants() const { return m_variants.has_value(); }
+
+    // After match(gbkTitle, scratch): the variant findings of `title`, the same title as the title box holds it,
+    // into scratch's variants. Finds nothing unless the matcher was built with a normaliser.
+    void findVariants(std::u16string_view title, std::string_view gbkTitle, MatchScratch& scratch) const;
+
+private:
     struct Entry {
         Category category;
         std::uint32_t index;
     };
 
-    NodeId child(NodeId node, unsigned char byte) const;
-    void buildTrie(const std::vector<std::string_view>& patterns);
-    void buildFailureLinks();
     template <typename OnMatch>
-    void scan(std::string_view title, OnMatch&& onMatch) const;
+    void scan(std::string_view title, MatchScratch& scratch, OnMatch&& onMatch) const;
+    void record(std::uint32_t key, std::size_t start, MatchScratch& scratch) const;
 
     const WordLibrary& m_library;
-
-    // The word-list entries grouped by distinct word (a pattern); each group is in list order.
-    std::vector<std::uint32_t> m_entryBegin; // per pattern, into m_entries; one extra at the end
-    std::vector<Entry> m_entries;
-
-    // Trie nodes in breadth-first order; the children of a node are consecutive and sorted by their byte.
-    std::array<NodeId, 256> m_rootChild{};
-    std::vector<NodeId> m_firstChild;
-    std::vector<std::uint16_t> m_childCount;
-    std::vector<unsigned char> m_label;
-    std::vector<std::uint32_t> m_depth;
-    std::vector<NodeId> m_fail;
-    std::vector<std::uint32_t> m_pattern; // the distinct word that ends here, or kNoPattern
-    std::vector<NodeId> m_outputLink;     // the nearest node on the failure chain where a word ends, or kRoot
+    std::vector<Entry> m_entries; // one per key of the automaton
+    SymbolAutomaton m_automaton;
+    // Words that end inside a character, which only a damaged library has: searched one by one.
+    std::vector<Entry> m_brokenWords;
+    std::optional<VariantMatcher> m_variants;
 };
 
 } // namespace qingtan

@@ -6,6 +6,7 @@
 #include "JsonReport.h"
 #include "TitleCheck.h"
 #include "ToolArguments.h"
+#include "VariantReport.h"
 #include "WordLibrary.h"
 #include "WordMatcher.h"
 
@@ -21,7 +22,7 @@ namespace qingtan {
 namespace {
 
 constexpr std::string_view kUsage =
-    R"(Usage: qingtan-check [--library FILE] [--category NAME]... [--json] [--titles FILE] [TITLE]...
+    R"(Usage: qingtan-check [--library FILE] [--category NAME]... [--json] [--variants] [--titles FILE] [TITLE]...
 
 Checks video titles for banned words (违规词) and prints the report, category by category.
 
@@ -30,9 +31,16 @@ Checks video titles for banned words (违规词) and prints the report, category
                     不文明用语 疑似欺骗 刺激消费 歧视用语 通用 化妆品 普通商品.
                     Without it all seven are checked.
   --json            print one JSON object per title (JSON Lines) instead of the report:
-                    {"title":..., "categories":{NAME:[{"word":..., "positions":[...]}]}}
+                    {"title":..., "categories":{NAME:[{"word":..., "positions":[...]}]},
+                     "variants":{NAME:[{"word":..., "spans":[[FIRST, LAST], ...]}]}}
                     with the ticked categories, the words found in word-list order and
-                    the 1-based character positions where each stands in the title
+                    the 1-based character positions where each stands in the title, and
+                    the words found written as variants with the first and last
+                    character of each place
+  --variants        after each report, list the words found written as variants (疑似变体):
+                    in another case, in full-width forms, with up to three separators
+                    (blanks, punctuation, symbols, emoji) between their characters, or in
+                    traditional characters; they then count for the exit status too
   --titles FILE     also check the titles of FILE (UTF-8, one per line, empty lines skipped)
   --help            show this text
 
@@ -40,8 +48,9 @@ Titles are UTF-8 arguments. With none and no --titles, titles are read from stan
 input, one per line; empty lines are skipped. Each report is printed in UTF-8 with CR LF line ends;
 with more than one title, each report is preceded by a line naming its title.
 
-Exit status: 0 when no title has a banned word, 1 when at least one has,
-2 on bad arguments, an empty title or a library that cannot be loaded.
+Exit status: 0 when no title has a banned word, 1 when at least one has (or, with
+--variants, a variant of one), 2 on bad arguments, an empty title or a library that
+cannot be loaded.
 )";
 
 struct Options {
@@ -50,6 +59,7 @@ struct Options {
     std::vector<std::string> titles;
     std::optional<std::string> titlesFile;
     bool json = false;
+    bool variants = false;
     bool help = false;
 };
 
@@ -70,6 +80,7 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& args, 
     app.add_option("--library", options.library);
     app.add_option("--category", categoryNames)->allow_extra_args(false); // one name per --category
     app.add_flag("--json", options.json);
+    app.add_flag("--variants", options.variants);
     app.add_option("--titles", options.titlesFile);
     app.add_flag("-h,--help", options.help);
     app.add_option("titles", options.titles);
@@ -141,7 +152,17 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
         // Some categories loaded: check with them, but never let a damaged library pass unmentioned.
         err << statusText << "\nqingtan-check: warning: " << *load.fault << '\n';
     }
-    const WordMatcher matcher(library);
+    // Only the JSON and --variants show variants; the plain report needs neither OpenCC nor the second automaton.
+    std::optional<VariantNormalizer> normalizer;
+    if (options.json || options.variants) {
+        auto traditional = TraditionalToSimplified::Load();
+        if (!traditional) {
+            err << "qingtan-check: warning: OpenCC's t2s.json cannot be loaded, so traditional characters are not "
+                   "matched as variants\n";
+        }
+        normalizer.emplace(std::move(traditional));
+    }
+    const WordMatcher matcher(library, normalizer ? &*normalizer : nullptr);
 
     std::vector<std::string> titles = options.titles;
     if (options.titlesFile) {
@@ -173,8 +194,11 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
                 out << "标题：" << title << "\r\n";
             }
             out << GbkCodec::toUtf8(state.checkReport);
+            if (options.variants) {
+                out << VariantReportText(state, matcher, options.selection.ticked);
+            }
         }
-        anyViolation = anyViolation || !state.occurrences.empty();
+        anyViolation = anyViolation || !state.occurrences.empty() || (options.variants && !state.variants.empty());
     }
     out.flush();
     return anyViolation ? kExitViolations : kExitClean;

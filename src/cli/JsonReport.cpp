@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <utility>
 #include <vector>
@@ -48,7 +49,29 @@ std::string JsonReportLine(std::string_view titleUtf8, const CheckState& state, 
         }
         categories[std::string(CategoryNameUtf8(category))] = std::move(words);
     }
-    nlohmann::ordered_json record{{"title", std::string(titleUtf8)}, {"categories", std::move(categories)}};
+    nlohmann::ordered_json variants = nlohmann::ordered_json::object();
+    for (const Category category : kAllCategories) {
+        if (!ticked[IndexOf(category)]) {
+            continue;
+        }
+        nlohmann::ordered_json words = nlohmann::ordered_json::array();
+        std::size_t lastEntry = SIZE_MAX;
+        for (const VariantFinding& variant : state.variants) { // ordered by category, entry and span
+            if (variant.category != category) {
+                continue;
+            }
+            if (variant.entry != lastEntry) {
+                words.push_back({{"word", GbkCodec::toUtf8(matcher.library()[category][variant.entry])},
+                                 {"spans", nlohmann::ordered_json::array()}});
+                lastEntry = variant.entry;
+            }
+            const CharacterSpan span = CharacterPositions(state.currentTitle, variant.begin, variant.end);
+            words.back()["spans"].push_back({span.first, span.last});
+        }
+        variants[std::string(CategoryNameUtf8(category))] = std::move(words);
+    }
+    nlohmann::ordered_json record{
+        {"title", std::string(titleUtf8)}, {"categories", std::move(categories)}, {"variants", std::move(variants)}};
     return record.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 

@@ -70,6 +70,42 @@ TEST(WordMatcher, OccurrencesAreEveryAlignedPlaceOfEveryEntry) {
                     }));
 }
 
+// The library users get: every word, alone and among all the words of its line, is found as the scan finds it.
+TEST(WordMatcher, DefaultLibraryWordsAreFoundAsThePerWordScanFindsThem) {
+    WordLibrary library;
+    TextArray lines;
+    ASSERT_TRUE(LoadWordLibraryFile(QINGTAN_DEFAULT_LIBRARY, library, lines, [](const AnsiText&, ColorRef) {}));
+    const WordMatcher matcher(library);
+    std::vector<AnsiText> titles;
+    for (const WordList& words : library.lists) {
+        AnsiText all;
+        for (const AnsiText& word : words) {
+            titles.push_back(word);
+            all += word + "\xA3\xAC"; // ，
+        }
+        titles.push_back(all);
+    }
+    ASSERT_GT(titles.size(), 100u);
+    for (const AnsiText& title : titles) {
+        const TitleMatches matches = FoundEntries(matcher.occurrences(title));
+        for (const Category category : kAllCategories) {
+            ASSERT_EQ(matches[IndexOf(category)], ScanWordList(library[category], title)) << test::utf8(title);
+        }
+    }
+}
+
+// Words that end inside a character come only from damaged libraries; they still count where a character begins.
+TEST(WordMatcher, WordEndingInALeadByteIsFoundWhereACharacterBegins) {
+    WordLibrary library;
+    library[Category::General] = {"a\xD6", "\xD6"};
+    const WordMatcher matcher(library);
+    for (const std::string title : {"a\xD6\xD0", "xa\xD6", "\xD6\xD6"}) {
+        EXPECT_EQ(FoundEntries(matcher.occurrences(title))[IndexOf(Category::General)],
+                  ScanWordList(library[Category::General], title))
+            << test::hex(title);
+    }
+}
+
 TEST(WordMatcher, EmptyLibraryAndEmptyTitleFindNothing) {
     WordLibrary empty;
     EXPECT_TRUE(WordMatcher(empty).occurrences("abc").empty());

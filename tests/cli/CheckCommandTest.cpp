@@ -112,7 +112,7 @@ TEST_F(CheckCommandTest, DamagedLibraryChecksWithWhatLoadedAndSaysSo) {
 TEST_F(CheckCommandTest, EuroSignIsOneCharacter) {
     // Taken as a lead byte, 0x80 joined the first byte of 第 into a character the title does not hold.
     EXPECT_EQ(run({"--json", "--category", "通用", "€第一"}), kExitViolations);
-    EXPECT_EQ(out, R"({"title":"€第一","categories":{"通用":[{"word":"第一","positions":[2]}]}})"
+    EXPECT_EQ(out, R"({"title":"€第一","categories":{"通用":[{"word":"第一","positions":[2]}]},"variants":{"通用":[]}})"
                    "\n");
 }
 
@@ -120,10 +120,33 @@ TEST_F(CheckCommandTest, JsonLinesGiveWordsAndCharacterPositions) {
     EXPECT_EQ(run({"--json", "--category", "通用", "--category", "刺激消费", "最好第一a最😀秒杀"}), kExitViolations);
     // 😀 has no place in code page 936 and counts as one character, "?".
     EXPECT_EQ(out, R"({"title":"最好第一a最😀秒杀","categories":{"刺激消费":[{"word":"秒杀","positions":[8]}],)"
-                   R"("通用":[{"word":"最","positions":[1,6]},{"word":"第一","positions":[3]}]}})"
+                   R"("通用":[{"word":"最","positions":[1,6]},{"word":"第一","positions":[3]}]},)"
+                   R"("variants":{"刺激消费":[],"通用":[]}})"
                    "\n");
     EXPECT_EQ(run({"--json", "--category", "通用", "散步"}), kExitClean);
-    EXPECT_EQ(out, "{\"title\":\"散步\",\"categories\":{\"通用\":[]}}\n");
+    EXPECT_EQ(out, "{\"title\":\"散步\",\"categories\":{\"通用\":[]},\"variants\":{\"通用\":[]}}\n");
+}
+
+TEST_F(CheckCommandTest, JsonVariantsGiveFirstAndLastCharacterOfEachSpan) {
+    // 😀 is one character, "?"; the exact 第一 at 7 is no variant of itself.
+    EXPECT_EQ(run({"--json", "--category", "通用", "😀第-一最第一ｓｂ"}), kExitViolations);
+    EXPECT_EQ(out, R"({"title":"😀第-一最第一ｓｂ","categories":{"通用":[{"word":"最","positions":[5]},)"
+                   R"({"word":"第一","positions":[6]}]},"variants":{"通用":[{"word":"第一","spans":[[2,4]]}]}})"
+                   "\n");
+}
+
+TEST_F(CheckCommandTest, VariantsFollowTheReportAndCountOnlyWhenAskedFor) {
+    EXPECT_EQ(run({"--category", "通用", "第 一"}), kExitClean);
+    EXPECT_EQ(out, "通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n") << "without --variants, as before";
+    EXPECT_EQ(run({"--variants", "--category", "通用", "--category", "不文明用语", "第 一最第*一ｓＢ"}),
+              kExitViolations);
+    EXPECT_EQ(out, "不文明用语检测结果：\r\n未发现违规词\r\n\r\n\r\n"
+                   "通用用语检测结果：（发现违规词）\r\n最\r\n\r\n\r\n"
+                   "疑似变体检测结果：（发现疑似变体）\r\n"
+                   "不文明用语：SB（第8-9字「ｓＢ」）\r\n"
+                   "通用：第一（第1-3字「第 一」、第5-7字「第*一」）\r\n\r\n\r\n");
+    EXPECT_EQ(run({"--variants", "--category", "通用", "散步"}), kExitClean);
+    EXPECT_EQ(out, "通用用语检测结果：\r\n未发现违规词\r\n\r\n\r\n疑似变体检测结果：\r\n未发现疑似变体\r\n\r\n\r\n");
 }
 
 TEST_F(CheckCommandTest, TitlesFileAddsItsLines) {

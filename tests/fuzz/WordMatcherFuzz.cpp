@@ -1,6 +1,9 @@
-// The automaton and the per-word scan must find the same words in any library and title.
+// The automaton and the per-word scan must find the same words in any library and title, and the variant matcher
+// the same variants as the reference variant scan.
 #include "FuzzInput.h"
+#include "GbkCodec.h"
 #include "TextUtilities.h"
+#include "VariantScan.h"
 #include "WordMatcher.h"
 #include "WordScan.h"
 
@@ -18,12 +21,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             rest.remove_prefix(cut == std::string_view::npos ? rest.size() : cut + 1);
         }
     }
-    const WordMatcher matcher(library);
+    static const VariantNormalizer normalizer(TraditionalToSimplified::Load());
+    const WordMatcher matcher(library, &normalizer);
     const TitleMatches matches = FoundEntries(matcher.occurrences(fields[0]));
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         if (matches[i] != ScanWordList(library.lists[i], fields[0])) {
             std::abort();
         }
+    }
+
+    // For variants the title is also read as UTF-8, as the command line gives it, and checked in code page 936.
+    const WideText title = GbkCodec::utf8ToWide(fields[0]);
+    const AnsiText gbkTitle = WideToOemText(title);
+    MatchScratch scratch;
+    matcher.match(gbkTitle, scratch);
+    matcher.findVariants(title, gbkTitle, scratch);
+    if (scratch.variants() != test::ScanVariants(library, title, normalizer.convertsTraditional())) {
+        std::abort();
     }
     return 0;
 }
