@@ -1,5 +1,7 @@
 #include "AppState.h"
 
+#include "TraditionalToSimplified.h"
+
 namespace qingtan {
 
 LibraryLoadResult AppState::loadLibrary(const std::filesystem::path& directory, const ShowStatusFn& showStatus) {
@@ -8,8 +10,12 @@ LibraryLoadResult AppState::loadLibrary(const std::filesystem::path& directory, 
 }
 
 const WordMatcher& AppState::matcher() {
+    if (!m_normalizer) {
+        // Without OpenCC's data traditional characters are not matched as variants; everything else still is.
+        m_normalizer.emplace(TraditionalToSimplified::Load());
+    }
     if (!m_matcher) {
-        m_matcher.emplace(m_library);
+        m_matcher.emplace(m_library, &*m_normalizer);
     }
     return *m_matcher;
 }

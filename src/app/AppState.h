@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckState.h"
+#include "VariantNormalizer.h"
 #include "WordLibrary.h"
 #include "WordMatcher.h"
 
@@ -33,6 +34,7 @@ public:
 private:
     WordLibrary m_library;
     TextArray m_libraryLines;
+    std::optional<VariantNormalizer> m_normalizer; // loaded with the first matcher: OpenCC's dictionaries take a while
     std::optional<WordMatcher> m_matcher;
 };
 

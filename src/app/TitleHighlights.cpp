@@ -60,7 +60,7 @@ QColor CategoryColour(Category category) {
 std::vector<HighlightSpan> HighlightSpans(std::u16string_view title, const CheckState& state,
                                           const WordLibrary& library) {
     std::vector<HighlightSpan> spans;
-    if (state.occurrences.empty()) {
+    if (state.occurrences.empty() && state.variants.empty()) {
         return spans;
     }
     const std::vector<int> unitAt = unitOfEachByte(title, state.currentTitle.size());
@@ -72,6 +72,12 @@ std::vector<HighlightSpan> HighlightSpans(std::u16string_view title, const Check
         spans.push_back({unitAt[occurrence.byteOffset], unitAt[occurrence.byteOffset + word.size()],
                          occurrence.category, fromUtf8(GbkCodec::toUtf8(word))});
     }
+    for (const VariantFinding& variant : state.variants) {
+        if (variant.end < unitAt.size()) {
+            spans.push_back({unitAt[variant.begin], unitAt[variant.end], variant.category,
+                             fromUtf8(GbkCodec::toUtf8(library[variant.category][variant.entry])), true});
+        }
+    }
     return spans;
 }
 
@@ -82,7 +88,14 @@ void ApplyHighlights(QPlainTextEdit& box, const std::vector<HighlightSpan>& span
         selection.cursor = QTextCursor(box.document());
         selection.cursor.setPosition(span.start);
         selection.cursor.setPosition(span.end, QTextCursor::KeepAnchor);
-        selection.format.setBackground(CategoryColour(span.category));
+        if (span.variant) {
+            QColor line = CategoryColour(span.category);
+            line.setAlpha(255);
+            selection.format.setUnderlineStyle(QTextCharFormat::DashUnderline);
+            selection.format.setUnderlineColor(line);
+        } else {
+            selection.format.setBackground(CategoryColour(span.category));
+        }
         selections.append(selection);
     }
     box.setExtraSelections(selections);
@@ -93,15 +106,16 @@ QString HighlightToolTip(const std::vector<HighlightSpan>& spans, int position) 
     QStringList words;
     std::vector<std::array<bool, kCategoryCount>> categoriesOf;
     for (const HighlightSpan& span : spans) {
-        if (span.start <= position && position < span.end) {
-            qsizetype index = words.indexOf(span.word);
-            if (index < 0) {
-                words.append(span.word);
-                categoriesOf.push_back({});
-                index = words.size() - 1;
-            }
-            categoriesOf[static_cast<std::size_t>(index)][IndexOf(span.category)] = true;
+        if (span.variant || !(span.start <= position && position < span.end)) {
+            continue;
         }
+        qsizetype index = words.indexOf(span.word);
+        if (index < 0) {
+            words.append(span.word);
+            categoriesOf.push_back({});
+            index = words.size() - 1;
+        }
+        categoriesOf[static_cast<std::size_t>(index)][IndexOf(span.category)] = true;
     }
     QStringList lines;
     for (qsizetype i = 0; i < words.size(); ++i) {
@@ -112,6 +126,12 @@ QString HighlightToolTip(const std::vector<HighlightSpan>& spans, int position) 
             }
         }
         lines.append(words[i] + QStringLiteral("：") + names.join(QStringLiteral("、")));
+    }
+    for (const HighlightSpan& span : spans) {
+        const QString line = QStringLiteral("疑似变体：") + span.word;
+        if (span.variant && span.start <= position && position < span.end && !lines.contains(line)) {
+            lines.append(line);
+        }
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -19,6 +19,7 @@ struct HighlightSpan {
     int end; // one past the last position
     Category category;
     QString word;
+    bool variant = false; // the word written otherwise (case, full-width, separators, traditional characters)
 };
 
 // The background of a category's words, one fixed palette; see-through, so overlapping words show both.
@@ -29,7 +30,8 @@ QColor CategoryColour(Category category);
 std::vector<HighlightSpan> HighlightSpans(std::u16string_view title, const CheckState& state,
                                           const WordLibrary& library);
 
-// Shows the spans as backgrounds in the box; formatting only, the text is not touched.
+// Shows the spans in the box, exact words as backgrounds and variants as a dashed underline in the category's
+// colour; formatting only, the text is not touched.
 void ApplyHighlights(QPlainTextEdit& box, const std::vector<HighlightSpan>& spans);
 
 // The words that stand at `position` and their categories, one line each; empty when none does.

@@ -454,6 +454,25 @@ private slots:
             QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))), qPrintable(text));
         }
     }
+
+    // A variant has a style of its own: a dashed underline in the category's colour, and "疑似变体：" in the tooltip.
+    void variantOfALibraryWord_dashedUnderlineAndItsTooltip() {
+        test::AppHarness harness;
+        harness.start();
+        auto* title = harness.find<QPlainTextEdit>("编辑框EX检测标题");
+        title->setPlainText(Q("第 一"));
+        QTest::mouseClick(harness.find<QPushButton>("按钮检测"), Qt::LeftButton);
+        const auto selections = title->extraSelections();
+        QCOMPARE(selections.size(), 1);
+        QCOMPARE(selections[0].cursor.selectionStart(), 0);
+        QCOMPARE(selections[0].cursor.selectionEnd(), 3);
+        QCOMPARE(selections[0].format.underlineStyle(), QTextCharFormat::DashUnderline);
+        QCOMPARE(selections[0].format.underlineColor().rgb(), CategoryColour(Category::General).rgb());
+        QVERIFY(selections[0].format.background().style() == Qt::NoBrush);
+        QCOMPARE(harness.app->state().check.findingSet(Category::General), AnsiText()); // the report is unchanged
+        const std::vector<HighlightSpan> spans{{0, 3, Category::General, Q("第一"), true}};
+        QCOMPARE(HighlightToolTip(spans, 1), Q("疑似变体：第一"));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
