@@ -8,6 +8,12 @@ option(QINGTAN_BUILD_BENCH "Build the benchmarks" ON)
 option(QINGTAN_FUZZ "Build the libFuzzer harnesses (clang only)" OFF)
 option(QINGTAN_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (on in the presets CI uses)" OFF)
 option(QINGTAN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+# Variants need ICU and OpenCC, which Debian packages for Linux only; a Windows build leaves them out by default.
+if(WIN32)
+    option(QINGTAN_VARIANTS "Find variants of the library's words (needs ICU and OpenCC)" OFF)
+else()
+    option(QINGTAN_VARIANTS "Find variants of the library's words (needs ICU and OpenCC)" ON)
+endif()
 set(QINGTAN_GTEST_SOURCE_DIR "" CACHE PATH "GoogleTest sources to build with the project (for a target without an installed GoogleTest); empty = find_package")
 set(QINGTAN_LINUX_BIN_DIR "" CACHE PATH "A Linux build's bin folder, whose checker a Windows build's tests compare theirs with")
 

@@ -68,6 +68,10 @@ char32_t VariantNormalizer::Fold(char32_t codePoint) {
     return codePoint;
 }
 
+bool VariantNormalizer::Available() {
+    return true;
+}
+
 VariantNormalizer::VariantNormalizer(std::unique_ptr<const TraditionalToSimplified> traditional)
     : m_traditional(std::move(traditional)), m_bmp(0x10000) {
     for (char32_t c = 0; c < 0x10000; ++c) {

@@ -38,6 +38,9 @@ public:
 
     explicit VariantNormalizer(std::unique_ptr<const TraditionalToSimplified> traditional = nullptr);
 
+    // False in a build without ICU and OpenCC (QINGTAN_VARIANTS off), whose normaliser finds no variants.
+    static bool Available();
+
     bool convertsTraditional() const { return m_traditional != nullptr; }
 
     // Normalises `text` up to its first NUL into `out`.

@@ -154,7 +154,10 @@ int RunCheckCommand(const std::vector<std::string>& args, std::istream& in, std:
     }
     // Only the JSON and --variants show variants; the plain report needs neither OpenCC nor the second automaton.
     std::optional<VariantNormalizer> normalizer;
-    if (options.json || options.variants) {
+    if (options.variants && !VariantNormalizer::Available()) {
+        err << "qingtan-check: warning: this build finds no variants (it was built without ICU and OpenCC)\n";
+    }
+    if ((options.json || options.variants) && VariantNormalizer::Available()) {
         auto traditional = TraditionalToSimplified::Load();
         if (!traditional) {
             err << "qingtan-check: warning: OpenCC's t2s.json cannot be loaded, so traditional characters are not "
