@@ -158,7 +158,6 @@ private:
 
     std::vector<std::uint64_t> m_pairs; // per pair of hashed symbols, whether a pattern may begin with it
     unsigned m_hashBits = 7;
-    unsigned m_pairShift = 32;
     std::vector<std::uint64_t> m_single; // per symbol, whether it alone is a pattern
     std::uint32_t m_rootChildCount = 0;
     std::vector<State> m_rootChild;       // per symbol
