@@ -78,21 +78,21 @@ TEST_P(SplitNonEmptyTest, GivesNonEmptyPieces) {
     EXPECT_EQ(pieces, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SplitNonEmptyTest,
-                         testing::Values(SplitCase{"EmptyPiecesDropped", "|a||b|", "|", 0, {"a", "b"}},
-                                         SplitCase{"EmptyTextClearsArray", "", "|", 0, {}},
-                                         SplitCase{"EmptyDelimiterMeansComma", "a,b", "", 0, {"a", "b"}},
-                                         SplitCase{"NoDelimiterWholeText", "abc", "|", 0, {"abc"}},
-                                         SplitCase{
-                                             "DelimiterInTrailByteIgnored", gbk("中亅文"), "|", 0, {gbk("中亅文")}},
-                                         SplitCase{"MultiByteDelimiter", "a\r\n\r\nb\r\n", "\r\n", 0, {"a", "b"}},
-                                         SplitCase{"LoneLfIsNotCrLf", "a\nb", "\r\n", 0, {"a\nb"}},
-                                         SplitCase{"LimitCountsEmptyPieces", "|a|b|c", "|", 2, {"a"}},
-                                         SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
-                                         SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}},
-                                         SplitCase{"DelimiterAfterEuroSign", "a\x80|b", "|", 0, {"a\x80", "b"}},
-                                         SplitCase{"DelimiterAfterFF", "\xFF|b", "|", 0, {"\xFF", "b"}}),
-                         [](const testing::TestParamInfo<SplitCase>& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, SplitNonEmptyTest,
+    testing::Values(SplitCase{"EmptyPiecesDropped", "|a||b|", "|", 0, {"a", "b"}},
+                    SplitCase{"EmptyTextClearsArray", "", "|", 0, {}},
+                    SplitCase{"EmptyDelimiterMeansComma", "a,b", "", 0, {"a", "b"}},
+                    SplitCase{"NoDelimiterWholeText", "abc", "|", 0, {"abc"}},
+                    SplitCase{"DelimiterInTrailByteIgnored", gbk("中亅文"), "|", 0, {gbk("中亅文")}},
+                    SplitCase{"MultiByteDelimiter", "a\r\n\r\nb\r\n", "\r\n", 0, {"a", "b"}},
+                    SplitCase{"LoneLfIsNotCrLf", "a\nb", "\r\n", 0, {"a\nb"}},
+                    SplitCase{"LimitCountsEmptyPieces", "|a|b|c", "|", 2, {"a"}},
+                    SplitCase{"LimitStopsAfterNthPiece", "a|b|c", "|", 2, {"a", "b"}},
+                    SplitCase{"TrailingLeadByteStaysInPiece", "a|\xD6", "|", 0, {"a", "\xD6"}},
+                    SplitCase{"DelimiterAfterEuroSign", "a\x80|b", "|", 0, {"a\x80", "b"}},
+                    SplitCase{"DelimiterAfterFF", "\xFF|b", "|", 0, {"\xFF", "b"}}),
+    [](const testing::TestParamInfo<SplitCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(FindAtCharacterStart, AgreesWithCharacterByCharacterSearchOnRandomTexts) {
     // Few distinct bytes, so markers, trail bytes that look like markers and long runs of lead bytes all occur.
